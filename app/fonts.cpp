@@ -1,0 +1,46 @@
+#include "app/fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include <cstdio>
+
+namespace {
+
+QString chooseFamily(const char* substitute) {
+    for (const char* family : {"新宋体", "NSimSun"}) {
+        if (QFontDatabase::hasFamily(QString::fromUtf8(family))) return QString::fromUtf8(family);
+    }
+    return QString::fromLatin1(substitute);
+}
+
+QFont makeFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// Resolved once. A font that is missing is said on the terminal, never fatal: the window then
+// shows whatever the system substitutes, and captures come out of that.
+QString resolveFamily(const char* substitute, int pixels) {
+    const QString family = chooseFamily(substitute);
+    const QString actual = QFontInfo(makeFont(family, pixels)).family();
+    if (actual != family) {
+        std::fprintf(stderr, "glimmet: font \"%s\" is not installed, \"%s\" stands in for it\n",
+                     qPrintable(family), qPrintable(actual));
+    }
+    return family;
+}
+
+}  // namespace
+
+QFont WindowFont() {
+    static const QString family = resolveFamily("WenQuanYi Zen Hei Sharp", 12);
+    return makeFont(family, 12);
+}
+
+QFont TwelvePointFont() {
+    static const QString family = resolveFamily("Unifont", 16);
+    return makeFont(family, 16);
+}

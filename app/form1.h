@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class ListingBox;
+class PictureBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The one window. Its controls hold all of the program's state: the pattern in Picled's pixels,
+// the two choices in the option buttons, the character in Texcd and the listing in Texled(0).
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1();
+
+    // Raises the window's Load event; done once, before the window is first shown.
+    void Load();
+
+    ListingBox* Texled(int index) const { return texled_.at(index); }
+
+    // 1 when the pixel under (x, y) of the grid is exactly the lit colour, else 0.
+    uint8_t LED_Byte(float x, float y) const;
+
+    // The controls, in the order of their creation; frames come before their option buttons.
+    QPushButton* const Commargin;
+    QPushButton* const Comstuff;
+    QPushButton* const Cocontrary;
+    QPushButton* const Comchange;
+    QPushButton* const Comleave;
+    QPushButton* const Comconcerning;
+    QLabel* const Label2;
+    QLabel* const Laled;
+    QLabel* const Label1;
+    PictureBox* const Picled;
+    QLineEdit* const Texcd;
+    PictureBox* const PicText;
+    QGroupBox* const Frame1;
+    QGroupBox* const Frame2;
+    QRadioButton* const OptR;
+    QRadioButton* const OptC;
+    QRadioButton* const OpY;
+    QRadioButton* const OpX;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    friend class TestAccess;
+
+    void Form_Load();
+
+    void PaintAllCells(uint8_t fillStyle, int32_t fillColour);
+
+    const std::array<ListingBox*, 1> texled_;
+};

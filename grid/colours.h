@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+// A colour value is R + 256 G + 65536 B, compared as a signed number; -1 means "no pixel here".
+constexpr int32_t RGB(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
+
+constexpr int32_t LitColour = RGB(255, 0, 0);
+constexpr int32_t UnlitColour = RGB(255, 255, 255);
+constexpr int32_t RimColour = RGB(225, 225, 225);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+
+class Surface;
+
+// Sets up a surface as the LED grid: x from 0 at the left edge to 16 at the right edge, y from 16
+// at the top edge to 0 at the bottom edge, so cell (c, r) has its centre at (c + 0.5, r + 0.5).
+void SetUpGrid(Surface& surface);
+
+// A white picture of the given size with every cell painted as the grid paints it: lit where the
+// pattern row (top row first) has '#', unlit elsewhere.
+QImage PaintLedGrid(QSize size, const std::array<const char*, 16>& rowsTopFirst);

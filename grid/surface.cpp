@@ -1,0 +1,108 @@
+#include "grid/surface.h"
+
+#include "app/runtimeerror.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+QRgb toRgb(int32_t colour) {
+    return qRgb(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
+}
+
+int32_t toColour(QRgb rgb) {
+    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+}
+
+// Pixel coordinates far off the surface cannot be drawn or read: they overflow, as a coordinate
+// that is no number at all does.
+double checked(double pixels) {
+    if (!(std::abs(pixels) < 1e9)) throw RunTimeError::Overflow();
+    return pixels;
+}
+
+}  // namespace
+
+Surface::Surface(QSize size)
+    : picture_(size, QImage::Format_RGB32),
+      scaleWidth_(float(size.width() * TwipsPerPixel)),
+      scaleHeight_(float(size.height() * TwipsPerPixel)) {
+    picture_.fill(Qt::white);
+    image_ = picture_;
+}
+
+void Surface::Scale(float x1, float y1, float x2, float y2) {
+    scaleLeft_ = x1;
+    scaleTop_ = y1;
+    scaleWidth_ = x2 - x1;
+    scaleHeight_ = y2 - y1;
+}
+
+void Surface::setPicture(const QImage& picture) {
+    picture_ = picture.convertToFormat(QImage::Format_RGB32);
+    Cls();
+}
+
+void Surface::Cls() {
+    image_ = picture_;
+    changed();
+}
+
+QPointF Surface::toPixels(float x, float y) const {
+    return {checked((double(x) - scaleLeft_) * image_.width() / scaleWidth_),
+            checked((double(y) - scaleTop_) * image_.height() / scaleHeight_)};
+}
+
+QPointF Surface::userPoint(int px, int py) const {
+    return {scaleLeft_ + double(px) * scaleWidth_ / image_.width(),
+            scaleTop_ + double(py) * scaleHeight_ / image_.height()};
+}
+
+void Surface::Circle(float x, float y, float radius, int32_t colour) {
+    const QPointF centre = toPixels(x, y);
+    const double outer = checked(std::abs(double(radius) * image_.width() / scaleWidth_));
+    const double inner = std::max(0.0, outer - 1);  // the rim is one pixel wide
+    const QRgb rim = toRgb(colour), fill = toRgb(fillColor_);
+    const int top = int(std::max(0.0, std::floor(centre.y() - outer)));
+    const int bottom = int(std::min(image_.height() - 1.0, std::ceil(centre.y() + outer)));
+    const int left = int(std::max(0.0, std::floor(centre.x() - outer)));
+    const int right = int(std::min(image_.width() - 1.0, std::ceil(centre.x() + outer)));
+    for (int py = top; py <= bottom; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(py));
+        const double dy = py + 0.5 - centre.y();
+        for (int px = left; px <= right; ++px) {
+            const double dx = px + 0.5 - centre.x();
+            const double d2 = dx * dx + dy * dy;
+            if (d2 > outer * outer) continue;
+            if (d2 > inner * inner)
+                line[px] = rim;
+            else if (fillStyle_ == 0)
+                line[px] = fill;
+        }
+    }
+    changed();
+}
+
+int32_t Surface::Point(float x, float y) const {
+    const QPointF p = toPixels(x, y);
+    const double px = std::floor(p.x()), py = std::floor(p.y());
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return -1;
+    return toColour(image_.pixel(int(px), int(py)));
+}
+
+void Surface::Print(const QString& text, const QFont& font) {
+    const QPointF origin = toPixels(currentX_, currentY_);
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(origin.x(), origin.y() + QFontMetricsF(font).ascent()), text);
+    painter.end();
+    changed();
+}
