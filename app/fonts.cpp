@@ -18,6 +18,8 @@ QFont makeFont(const QString& family, int pixels) {
     QFont font(family);
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel advances: without them small Latin glyphs crowd their neighbours.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -106,6 +106,11 @@ Form1::Form1()
                               Texcd,    OpY,           OpX,      PicText};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Picled->setFocus();
+
+    connect(OptC, &QRadioButton::clicked, this, &Form1::OptC_Click);
+    connect(OptR, &QRadioButton::clicked, this, &Form1::OptR_Click);
+    connect(OpX, &QRadioButton::clicked, this, &Form1::OpX_Click);
+    connect(OpY, &QRadioButton::clicked, this, &Form1::OpY_Click);
 }
 
 void Form1::Load() {
@@ -129,4 +134,5 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 void Form1::Form_Load() {
     SetUpGrid(*Picled);
+    RefreshListing();
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class ListingBox;
+class ListingText;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -27,6 +28,9 @@ public:
 
     // 1 when the pixel under (x, y) of the grid is exactly the lit colour, else 0.
     uint8_t LED_Byte(float x, float y) const;
+    // Eight cells packed into a byte, the first in bit 7, from the cell centred on (x, y):
+    // rightwards when OpX is selected, else downwards.
+    uint8_t LED_Data(float x, float y) const;
 
     // The controls, in the order of their creation; frames come before their option buttons.
     QPushButton* const Commargin;
@@ -57,7 +61,16 @@ private:
 
     void Form_Load();
 
+    void OptC_Click();
+    void OptR_Click();
+    void OpX_Click();
+    void OpY_Click();
+
     void PaintAllCells(uint8_t fillStyle, int32_t fillColour);
+    void ScanByRows(ListingText& listing) const;
+    void ScanByColumns(ListingText& listing) const;
+    // Rewrites the listing from the grid in the chosen syntax and scan order.
+    void RefreshListing();
 
     const std::array<ListingBox*, 1> texled_;
 };

@@ -2,7 +2,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# Debian packages the build, the tests and the window need.
+# Debian packages the build and the window need.
 PACKAGES=(cmake g++ make qt6-base-dev fonts-unifont fonts-wqy-zenhei)
 
 ensure_packages() {

@@ -5,13 +5,29 @@
 #include <QStringList>
 #include <QTest>
 
+#include <memory>
+
 class Form1;
 
 // Reaches the window's private procedures from the tests.
 class TestAccess {
 public:
     static void PaintAllCells(Form1& form, uint8_t fillStyle, int32_t fillColour);
+    static void RefreshListing(Form1& form);
 };
+
+// A window as it opens: created, then loaded.
+struct LoadedForm {
+    LoadedForm();
+    std::unique_ptr<Form1> form;
+    Form1* operator->() const { return form.get(); }
+};
+
+// The values of a listing in either syntax, read back as numbers.
+QList<int> ListingBytes(const QString& listing);
+
+// Only the cell (c, r) lit, r counted from the bottom.
+void LightOneCell(Form1& form, int c, int r);
 
 // The grid as read back through LED_Byte at every cell centre: one string a row, top row first,
 // '#' for lit and '.' for unlit.

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+enum class Syntax { C, Assembly };
+
+// One byte as a constant: "0x7F" in C; "7FH" in assembly, with a leading 0 where the first digit
+// is a letter ("0FFH") so that an assembler reads a number, not a symbol.
+QString ValueText(uint8_t value, Syntax syntax);
+
+// The listing, built one value at a time: four values to a line, "," between them, "\r\n" after
+// the fourth.
+class ListingText {
+public:
+    explicit ListingText(Syntax syntax) : syntax_(syntax) {}
+
+    void append(uint8_t value);
+    const QString& text() const { return text_; }
+
+private:
+    Syntax syntax_;
+    QString text_;
+    int separatorCounter_ = 0;
+};
