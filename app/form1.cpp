@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -107,6 +108,8 @@ Form1::Form1()
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Picled->setFocus();
 
+    connect(Comconcerning, &QPushButton::clicked, this, &Form1::Comconcerning_Click);
+    connect(Comleave, &QPushButton::clicked, this, &Form1::Comleave_Click);
     connect(OptC, &QRadioButton::clicked, this, &Form1::OptC_Click);
     connect(OptR, &QRadioButton::clicked, this, &Form1::OptR_Click);
     connect(OpX, &QRadioButton::clicked, this, &Form1::OpX_Click);
@@ -135,4 +138,17 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 void Form1::Form_Load() {
     SetUpGrid(*Picled);
     RefreshListing();
+}
+
+void Form1::Comconcerning_Click() {
+    QMessageBox about(
+        QMessageBox::Warning, QStringLiteral("关于"),
+        QStringLiteral("Glimmet 1.0\n16×16 LED 点阵字模生成工具\n    Glimmet 开发组 2026"),
+        QMessageBox::Ok, this);
+    about.exec();
+}
+
+// Nothing is asked and nothing is saved.
+void Form1::Comleave_Click() {
+    QCoreApplication::exit(0);
 }

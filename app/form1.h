@@ -60,6 +60,8 @@ private:
     friend class TestAccess;
 
     void Form_Load();
+    void Comconcerning_Click();
+    void Comleave_Click();
 
     void OptC_Click();
     void OptR_Click();

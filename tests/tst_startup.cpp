@@ -1,0 +1,211 @@
+// Start-up order, the about box, the keyboard's clicks, and how the program ends: by the exit
+// button, by closing the window, or after a run-time error. Endings run in a child process.
+#include "app/form1.h"
+#include "app/runtimeerror.h"
+#include "listing/listingbox.h"
+#include "tests/support.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+Form1* theWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form1*>(w)) return form;
+    return nullptr;
+}
+
+// Calls back with the modal box as soon as one is up.
+void whenModal(std::function<void(QMessageBox*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            poll->deleteLater();
+            poll->stop();
+            act(box);
+        }
+    });
+    poll->start(5);
+}
+
+// The child: the program's own start-up, then one scenario. It prints any message box it
+// meets and answers it.
+int runChild(Application& app, const QByteArray& scenario) {
+    QTimer::singleShot(0, [scenario] {
+        Form1* form = theWindow();
+        if (scenario == "leave") QTest::mouseClick(form->Comleave, Qt::LeftButton);
+        if (scenario == "close") form->close();
+        if (scenario == "error") {
+            // An error raised while an event is being handled.
+            QMetaObject::invokeMethod(
+                form, [] { throw RunTimeError::Overflow(); }, Qt::QueuedConnection);
+        }
+    });
+    whenModal([](QMessageBox* box) {
+        std::printf("%s|%s\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
+        std::fflush(stdout);
+        box->accept();
+    });
+    return app.Run();
+}
+
+struct Ending {
+    int exitCode;
+    QString output;
+};
+
+Ending runChildProcess(const char* scenario) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {"child", scenario});
+    child.waitForFinished(10000);
+    return {child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1,
+            QString::fromUtf8(child.readAllStandardOutput())};
+}
+
+}  // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The real start-up: by the time the window is first shown the listing is in place.
+    void listingBeforeFirstShow() {
+        struct ShowWatch : QObject {
+            QString listing;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                auto* form = qobject_cast<Form1*>(watched);
+                if (form && event->type() == QEvent::Show && listing.isNull())
+                    listing = form->Texled(0)->Text();
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCOMPARE(static_cast<Application*>(qApp)->Run(), 0);
+        qApp->removeEventFilter(&watch);
+        QCOMPARE(watch.listing.section(QStringLiteral("\r\n"), 0, 0),
+                 QStringLiteral("00H,40H,41H,82H"));
+        QCOMPARE(watch.listing.count(QStringLiteral("\r\n")), 8);
+    }
+
+    void aboutBox_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("mouse click") << false;
+        QTest::newRow("Space on the focused button") << true;
+    }
+
+    // A modal box with the exclamation icon, one OK button, its title and three lines; the
+    // window takes no input while it is up, and nothing has changed once it is closed.
+    void aboutBox() {
+        QFETCH(bool, byKeyboard);
+        LoadedForm form;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.form.get()));
+        const QString listing = form->Texled(0)->Text();
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<QAbstractButton*> buttons;
+        bool modal = false, blocked = false;
+        const QPoint optC = form->OptC->mapTo(form.form.get(), form->OptC->rect().center());
+        whenModal([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons();
+            modal = box->isModal() && box->windowModality() == Qt::ApplicationModal;
+            // Through the window system, as a user's click comes, not straight to the button.
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, optC);
+            blocked = !form->OptC->isChecked();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        if (byKeyboard) {
+            form->Comconcerning->setFocus();
+            QTest::keyClick(form->Comconcerning, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(form->Comconcerning, Qt::LeftButton);
+        }
+        QCOMPARE(title, QStringLiteral("关于"));
+        QCOMPARE(text, QStringLiteral(
+                           "Glimmet 1.0\n16×16 LED 点阵字模生成工具\n    Glimmet 开发组 2026"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(modal);
+        QVERIFY(blocked);
+        QCOMPARE(GridRows(*form.form), StartUpRows());
+        QVERIFY(form->OptR->isChecked() && form->OpY->isChecked());
+        QCOMPARE(form->Texled(0)->Text(), listing);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, optC);
+        QVERIFY(form->OptC->isChecked());  // the same click reaches the window once it is closed
+    }
+
+    // Enter clicks the default button from anywhere but another focused button, which Enter
+    // clicks itself, as Space does.
+    void keyboardClicks_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("clicked");
+        QTest::newRow("Enter in the character box")
+            << "Texcd" << int(Qt::Key_Return) << "Comchange";
+        QTest::newRow("Enter on the grid") << "Picled" << int(Qt::Key_Enter) << "Comchange";
+        QTest::newRow("Enter on an option") << "OpY" << int(Qt::Key_Return) << "Comchange";
+        QTest::newRow("Enter in the listing") << "Texled" << int(Qt::Key_Return) << "Comchange";
+        QTest::newRow("Enter on another button") << "Comstuff" << int(Qt::Key_Return) << "Comstuff";
+        QTest::newRow("Space on a button") << "Cocontrary" << int(Qt::Key_Space) << "Cocontrary";
+    }
+
+    void keyboardClicks() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, clicked);
+        LoadedForm form;
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.form.get()));
+        auto* target = form->findChild<QWidget*>(focus);
+        target->setFocus();
+        QSignalSpy expected(form->findChild<QPushButton*>(clicked), &QPushButton::clicked);
+        QList<QSignalSpy*> others;
+        for (QPushButton* b : form->findChildren<QPushButton*>())
+            if (b->objectName() != clicked) others << new QSignalSpy(b, &QPushButton::clicked);
+        QTest::keyClick(target, Qt::Key(key));
+        QCOMPARE(expected.count(), 1);
+        for (QSignalSpy* spy : others) QCOMPARE(spy->count(), 0);
+        qDeleteAll(others);
+    }
+
+    void endings_data() {
+        QTest::addColumn<QByteArray>("scenario");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("messages");
+        QTest::newRow("exit button") << QByteArray("leave") << 0 << "";
+        QTest::newRow("window closed") << QByteArray("close") << 0 << "";
+        QTest::newRow("run-time error")
+            << QByteArray("error") << 1 << QStringLiteral("Glimmet|运行时错误 '6':\n\n溢出\n");
+    }
+
+    // Ending asks nothing; an error is shown with its number and description, then ends the
+    // program with a failure status.
+    void endings() {
+        QFETCH(QByteArray, scenario);
+        QFETCH(int, exitCode);
+        QFETCH(QString, messages);
+        const Ending ending = runChildProcess(scenario.constData());
+        QCOMPARE(ending.output, messages);
+        QCOMPARE(ending.exitCode, exitCode);
+    }
+};
+
+int main(int argc, char** argv) {
+    Application app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "child") return runChild(app, argv[2]);
+    StartUpTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
