@@ -108,6 +108,10 @@ Form1::Form1()
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Picled->setFocus();
 
+    connect(Picled, &PictureBox::MouseDown, this, &Form1::Picled_MouseDown);
+    connect(Commargin, &QPushButton::clicked, this, &Form1::Commargin_Click);
+    connect(Comstuff, &QPushButton::clicked, this, &Form1::Comstuff_Click);
+    connect(Cocontrary, &QPushButton::clicked, this, &Form1::Cocontrary_Click);
     connect(Comconcerning, &QPushButton::clicked, this, &Form1::Comconcerning_Click);
     connect(Comleave, &QPushButton::clicked, this, &Form1::Comleave_Click);
     connect(OptC, &QRadioButton::clicked, this, &Form1::OptC_Click);

@@ -62,6 +62,10 @@ private:
     void Form_Load();
     void Comconcerning_Click();
     void Comleave_Click();
+    void Picled_MouseDown(int Button, int Shift, float X, float Y);
+    void Commargin_Click();
+    void Comstuff_Click();
+    void Cocontrary_Click();
 
     void OptC_Click();
     void OptR_Click();
@@ -69,6 +73,9 @@ private:
     void OpY_Click();
 
     void PaintAllCells(uint8_t fillStyle, int32_t fillColour);
+    void FlipCell(float x, float y);
+    // Flips the cell centred on (x, y), then refreshes the listing.
+    void ToggleCell(float x, float y);
     void ScanByRows(ListingText& listing) const;
     void ScanByColumns(ListingText& listing) const;
     // Rewrites the listing from the grid in the chosen syntax and scan order.

@@ -12,8 +12,35 @@ void TestAccess::RefreshListing(Form1& form) {
     form.RefreshListing();
 }
 
-LoadedForm::LoadedForm() : form(std::make_unique<Form1>()) {
+void TestAccess::Picled_MouseDown(Form1& form, int button, int shift, float x, float y) {
+    form.Picled_MouseDown(button, shift, x, y);
+}
+
+QList<int> PackRows(const QStringList& rows, bool across) {
+    QList<int> bytes;
+    for (int line = 0; line < 16; ++line) {
+        for (int half = 0; half < 2; ++half) {
+            int byte = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                const int along = half * 8 + bit;
+                const QChar cell = across ? rows[line][along] : rows[along][line];
+                byte = byte << 1 | (cell == '#');
+            }
+            bytes << byte;
+        }
+    }
+    return bytes;
+}
+
+LoadedForm::LoadedForm(bool shown) : form(std::make_unique<Form1>()) {
     form->Load();
+    if (!shown) return;
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) qFatal("the window was not exposed");
+}
+
+void ClickGrid(Form1& form, QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(form.windowHandle(), button, modifiers, form.Picled->mapTo(&form, pixel));
 }
 
 QList<int> ListingBytes(const QString& listing) {

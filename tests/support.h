@@ -14,17 +14,27 @@ class TestAccess {
 public:
     static void PaintAllCells(Form1& form, uint8_t fillStyle, int32_t fillColour);
     static void RefreshListing(Form1& form);
+    static void Picled_MouseDown(Form1& form, int button, int shift, float x, float y);
 };
 
-// A window as it opens: created, then loaded.
+// A window as it opens: created, then loaded, and shown when asked.
 struct LoadedForm {
-    LoadedForm();
+    explicit LoadedForm(bool shown = false);
     std::unique_ptr<Form1> form;
     Form1* operator->() const { return form.get(); }
 };
 
+// The 32 bytes of a grid (rows as GridRows gives them), packed here independently of the
+// program: across rows, each row as two bytes, or down columns, each column as two bytes.
+QList<int> PackRows(const QStringList& rows, bool across);
+
 // The values of a listing in either syntax, read back as numbers.
 QList<int> ListingBytes(const QString& listing);
+
+// A mouse click on pixel (px, py) of the grid, through the window as a user's click comes
+// (a widget-level click cannot even name pixel (0, 0)). The form must be shown.
+void ClickGrid(Form1& form, QPoint pixel, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {});
 
 // Only the cell (c, r) lit, r counted from the bottom.
 void LightOneCell(Form1& form, int c, int r);
