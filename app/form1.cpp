@@ -2,6 +2,7 @@
 
 #include "app/defaultpicture.h"
 #include "app/fonts.h"
+#include "capture/characterbox.h"
 #include "grid/ledgrid.h"
 #include "grid/picturebox.h"
 #include "listing/listingbox.h"
@@ -10,7 +11,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,10 +56,9 @@ PictureBox* pictureBox(QWidget* parent, const char* name, const QRect& place, bo
     return box;
 }
 
-QLineEdit* characterBox(QWidget* parent, const QRect& place) {
-    auto* box = named(new QLineEdit(QStringLiteral("亮"), parent), "Texcd", place);
+CharacterBox* characterBox(QWidget* parent, const QRect& place) {
+    auto* box = named(new CharacterBox(QStringLiteral("亮"), parent), "Texcd", place);
     box->setFont(TwelvePointFont());
-    box->setMaxLength(1);
     return box;
 }
 
@@ -112,6 +111,7 @@ Form1::Form1()
     connect(Commargin, &QPushButton::clicked, this, &Form1::Commargin_Click);
     connect(Comstuff, &QPushButton::clicked, this, &Form1::Comstuff_Click);
     connect(Cocontrary, &QPushButton::clicked, this, &Form1::Cocontrary_Click);
+    connect(Comchange, &QPushButton::clicked, this, &Form1::Comchange_Click);
     connect(Comconcerning, &QPushButton::clicked, this, &Form1::Comconcerning_Click);
     connect(Comleave, &QPushButton::clicked, this, &Form1::Comleave_Click);
     connect(OptC, &QRadioButton::clicked, this, &Form1::OptC_Click);

@@ -5,12 +5,12 @@
 #include <array>
 #include <cstdint>
 
+class CharacterBox;
 class ListingBox;
 class ListingText;
 class PictureBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -43,7 +43,7 @@ public:
     QLabel* const Laled;
     QLabel* const Label1;
     PictureBox* const Picled;
-    QLineEdit* const Texcd;
+    CharacterBox* const Texcd;
     PictureBox* const PicText;
     QGroupBox* const Frame1;
     QGroupBox* const Frame2;
@@ -66,6 +66,7 @@ private:
     void Commargin_Click();
     void Comstuff_Click();
     void Cocontrary_Click();
+    void Comchange_Click();
 
     void OptC_Click();
     void OptR_Click();
@@ -80,6 +81,10 @@ private:
     void ScanByColumns(ListingText& listing) const;
     // Rewrites the listing from the grid in the chosen syntax and scan order.
     void RefreshListing();
+    // Prints the text of Texcd on PicText and samples it into the grid.
+    void CaptureCharacter();
+    void PrintCharacter();
+    void SampleCharacter();
 
     const std::array<ListingBox*, 1> texled_;
 };

@@ -16,6 +16,10 @@ void TestAccess::Picled_MouseDown(Form1& form, int button, int shift, float x, f
     form.Picled_MouseDown(button, shift, x, y);
 }
 
+void TestAccess::SampleCharacter(Form1& form) {
+    form.SampleCharacter();
+}
+
 QList<int> PackRows(const QStringList& rows, bool across) {
     QList<int> bytes;
     for (int line = 0; line < 16; ++line) {
@@ -52,6 +56,13 @@ QList<int> ListingBytes(const QString& listing) {
         }
     }
     return bytes;
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (char32_t codePoint : text.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),
+                            Qt::NoModifier);
+    }
 }
 
 void LightOneCell(Form1& form, int c, int r) {

@@ -1,13 +1,21 @@
 #pragma once
 
 #include "app/application.h"
+#include "app/form1.h"
+#include "capture/characterbox.h"
+#include "grid/picturebox.h"
+#include "listing/listingbox.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTest>
 
 #include <memory>
 
-class Form1;
+// Every test sees the whole window: its class and the classes of its controls.
 
 // Reaches the window's private procedures from the tests.
 class TestAccess {
@@ -15,6 +23,7 @@ public:
     static void PaintAllCells(Form1& form, uint8_t fillStyle, int32_t fillColour);
     static void RefreshListing(Form1& form);
     static void Picled_MouseDown(Form1& form, int button, int shift, float x, float y);
+    static void SampleCharacter(Form1& form);
 };
 
 // A window as it opens: created, then loaded, and shown when asked.
@@ -35,6 +44,10 @@ QList<int> ListingBytes(const QString& listing);
 // (a widget-level click cannot even name pixel (0, 0)). The form must be shown.
 void ClickGrid(Form1& form, QPoint pixel, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
+
+// Types text into a widget one key a code point, as a keyboard or an input method delivers it
+// (QTest::keyClicks knows only ASCII).
+void TypeText(QWidget* widget, const QString& text);
 
 // Only the cell (c, r) lit, r counted from the bottom.
 void LightOneCell(Form1& form, int c, int r);

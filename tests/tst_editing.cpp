@@ -1,15 +1,9 @@
 // Grid editing: a press flips the one cell under the pointer, blank, fill and invert act on all
 // cells, and the listing follows every change.
-#include "app/form1.h"
 #include "app/runtimeerror.h"
 #include "grid/colours.h"
-#include "grid/picturebox.h"
-#include "listing/listingbox.h"
 #include "tests/support.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 
 #include <limits>

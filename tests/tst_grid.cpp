@@ -1,9 +1,7 @@
 // The LED grid: its start-up picture, cells read back from the surface's pixels, whole-grid
 // painting, and the surface rules the grid rests on.
-#include "app/form1.h"
 #include "grid/colours.h"
 #include "grid/ledgrid.h"
-#include "grid/picturebox.h"
 #include "tests/support.h"
 
 class GridTest : public QObject {

@@ -1,15 +1,11 @@
 // Start-up order, the about box, the keyboard's clicks, and how the program ends: by the exit
 // button, by closing the window, or after a run-time error. Endings run in a child process.
-#include "app/form1.h"
-#include "grid/picturebox.h"
-#include "listing/listingbox.h"
 #include "tests/support.h"
 
 #include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -40,7 +36,9 @@ void whenModal(std::function<void(QMessageBox*)> act) {
 int runChild(Application& app, const QByteArray& scenario) {
     QTimer::singleShot(0, [scenario] {
         Form1* form = theWindow();
-        if (scenario == "leave") QTest::mouseClick(form->Comleave, Qt::LeftButton);
+        if (scenario == "capture") QTest::mouseClick(form->Comchange, Qt::LeftButton);
+        if (scenario == "leave" || scenario == "capture")
+            QTest::mouseClick(form->Comleave, Qt::LeftButton);
         if (scenario == "close") form->close();
         if (scenario == "error") {
             // A press position no press on the grid can give overflows the byte conversion of
@@ -61,14 +59,17 @@ int runChild(Application& app, const QByteArray& scenario) {
 struct Ending {
     int exitCode;
     QString output;
+    QString errors;
 };
 
-Ending runChildProcess(const char* scenario) {
+Ending runChildProcess(const char* scenario, const QProcessEnvironment& environment) {
     QProcess child;
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {"child", scenario});
     child.waitForFinished(10000);
     return {child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1,
-            QString::fromUtf8(child.readAllStandardOutput())};
+            QString::fromUtf8(child.readAllStandardOutput()),
+            QString::fromUtf8(child.readAllStandardError())};
 }
 
 }  // namespace
@@ -197,9 +198,25 @@ private slots:
         QFETCH(QByteArray, scenario);
         QFETCH(int, exitCode);
         QFETCH(QString, messages);
-        const Ending ending = runChildProcess(scenario.constData());
+        const Ending ending =
+            runChildProcess(scenario.constData(), QProcessEnvironment::systemEnvironment());
         QCOMPARE(ending.output, messages);
         QCOMPARE(ending.exitCode, exitCode);
+    }
+
+    // Without its fonts the program says so and goes on: a capture, then the exit button.
+    void missingFonts() {
+        QTemporaryDir dir;
+        QFile config(dir.filePath("fonts.conf"));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("<fontconfig><dir>" + dir.path().toUtf8() + "</dir></fontconfig>\n");
+        config.close();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FONTCONFIG_FILE", config.fileName());
+        const Ending ending = runChildProcess("capture", environment);
+        QCOMPARE(ending.exitCode, 0);
+        QVERIFY2(ending.errors.contains("font \"Unifont\" is not installed"),
+                 qPrintable(ending.errors));
     }
 };
 

@@ -1,14 +1,7 @@
 // The window as it opens: every control in its place with its caption, font and tab order.
-#include "app/form1.h"
-#include "grid/picturebox.h"
-#include "listing/listingbox.h"
 #include "tests/support.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextBlock>
