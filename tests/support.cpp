@@ -58,6 +58,12 @@ QList<int> ListingBytes(const QString& listing) {
     return bytes;
 }
 
+void CheckListingFollowsGrid(const Form1& form) {
+    const QString listing = form.Texled(0)->Text();
+    QCOMPARE(ListingBytes(listing), PackRows(GridRows(form), form.OpX->isChecked()));
+    QCOMPARE(listing.startsWith(QLatin1String("0x")), form.OptC->isChecked());
+}
+
 void TypeText(QWidget* widget, const QString& text) {
     for (char32_t codePoint : text.toUcs4()) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),

@@ -37,6 +37,9 @@ struct LoadedForm {
 // program: across rows, each row as two bytes, or down columns, each column as two bytes.
 QList<int> PackRows(const QStringList& rows, bool across);
 
+// The listing holds the grid as read back, in the chosen syntax and scan order.
+void CheckListingFollowsGrid(const Form1& form);
+
 // The values of a listing in either syntax, read back as numbers.
 QList<int> ListingBytes(const QString& listing);
 

@@ -27,12 +27,6 @@ void click(Form1& form, QWidget* control) {
                       control->mapTo(&form, control->rect().center()));
 }
 
-void checkListingFollowsGrid(const Form1& form) {
-    const QString listing = form.Texled(0)->Text();
-    QCOMPARE(ListingBytes(listing), PackRows(GridRows(form), form.OpX->isChecked()));
-    QCOMPARE(listing.startsWith(QLatin1String("0x")), form.OptC->isChecked());
-}
-
 }  // namespace
 
 class CaptureTest : public QObject {
@@ -181,7 +175,7 @@ private slots:
         QCOMPARE(GridRows(*form.form), StartUpRows());  // nothing happens until 转换
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), kept);
-        checkListingFollowsGrid(*form.form);
+        CheckListingFollowsGrid(*form.form);
     }
 
     // A user's session, every step a real click or key through the window, the listing
@@ -192,7 +186,7 @@ private slots:
         auto step = [&](const char* what, auto&& act) {
             act();
             QVERIFY2(f.Frame1->isEnabled() && f.Frame2->isEnabled(), what);
-            checkListingFollowsGrid(f);
+            CheckListingFollowsGrid(f);
         };
         step("type 一 and press Enter", [&] {
             click(f, f.Texcd);

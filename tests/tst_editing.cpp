@@ -20,11 +20,6 @@ void flip(QStringList& rows, QPoint cell) {
     c = c == '#' ? '.' : '#';
 }
 
-void checkListingFollowsGrid(const Form1& form) {
-    const bool across = form.OpX->isChecked();
-    QCOMPARE(ListingBytes(form.Texled(0)->Text()), PackRows(GridRows(form), across));
-}
-
 QList<int> invertedBytes(const QList<int>& bytes) {
     QList<int> inverted;
     for (int b : bytes) inverted << 255 - b;
@@ -53,7 +48,7 @@ private slots:
                 QCOMPARE(GridRows(*form.form), expected);
             }
         }
-        checkListingFollowsGrid(*form.form);
+        CheckListingFollowsGrid(*form.form);
     }
 
     // Every one of the 233 x 233 pixels, through the handler with the coordinates a real press
@@ -69,7 +64,7 @@ private slots:
                 flip(expected, cellUnder(px, py));
                 QCOMPARE(GridRows(*form.form), expected);
             }
-            checkListingFollowsGrid(*form.form);
+            CheckListingFollowsGrid(*form.form);
         }
     }
 
@@ -97,7 +92,7 @@ private slots:
         ClickGrid(*form.form, pixel, button, modifiers);
         flip(expected, cellUnder(pixel.x(), pixel.y()));
         QCOMPARE(GridRows(*form.form), expected);
-        checkListingFollowsGrid(*form.form);
+        CheckListingFollowsGrid(*form.form);
         QVERIFY(form->Texled(0)->Text() != listing);
         ClickGrid(*form.form, pixel, button, modifiers);
         QCOMPARE(GridRows(*form.form), StartUpRows());
@@ -226,7 +221,7 @@ private slots:
         const QString listing = form->Texled(0)->Text();
         QTest::mouseClick(form->Cocontrary, Qt::LeftButton);
         QCOMPARE(ListingBytes(form->Texled(0)->Text()), invertedBytes(ListingBytes(listing)));
-        checkListingFollowsGrid(*form.form);
+        CheckListingFollowsGrid(*form.form);
         QTest::mouseClick(form->Cocontrary, Qt::LeftButton);
         QCOMPARE(GridRows(*form.form), StartUpRows());
         QCOMPARE(form->Texled(0)->Text(), listing);
