@@ -4,6 +4,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian packages the build and the window need.
 PACKAGES=(cmake g++ make qt6-base-dev fonts-unifont fonts-wqy-zenhei)
+# What the tests need besides: as31 proves that the assembly listings assemble.
+TEST_PACKAGES=(as31)
 
 ensure_packages() {
     local missing=()
