@@ -20,7 +20,7 @@ Form1* theWindow() {
 
 // Calls back with the modal box as soon as one is up.
 void whenModal(std::function<void(QMessageBox*)> act) {
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(qApp);  // goes with the application if no box ever comes
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             poll->deleteLater();
