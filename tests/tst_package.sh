@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the Debian package of a build tree, unpacks it as dpkg installs it and checks that the
+# desktop finds the program, its entry, its icon and its metadata; lintian must find no error.
+# Usage: tst_package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
+    { cat "$work/cpack.log"; fail "cpack"; }
+debs=("$work"/glimmet_*.deb)
+deb=${debs[0]}
+root=$work/root
+dpkg -x "$deb" "$root"
+version=$(dpkg-deb -f "$deb" Version)
+
+[ -x "$root/usr/bin/glimmet" ] || fail "no program in /usr/bin"
+entry=$root/usr/share/applications/glimmet.desktop
+[ -f "$entry" ] || fail "no desktop entry"
+grep -qx 'Exec=glimmet' "$entry" || fail "the desktop entry does not start /usr/bin/glimmet"
+
+# The icon the entry names, in the hicolor theme: the 48-pixel picture and the scalable one.
+icon=$(sed -n 's/^Icon=//p' "$entry")
+for file in 48x48/apps/$icon.png scalable/apps/$icon.svg; do
+    [ -f "$root/usr/share/icons/hicolor/$file" ] || fail "no icon $file"
+done
+
+# The metadata launches the entry and describes this release.
+metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
+[ -f "${metainfo[0]}" ] || fail "no AppStream metadata"
+grep -q '<launchable type="desktop-id">glimmet.desktop</launchable>' "${metainfo[0]}" ||
+    fail "the metadata does not launch the desktop entry"
+grep -q "<release version=\"$version\"" "${metainfo[0]}" ||
+    fail "no release $version in the metadata"
+
+doc=$root/usr/share/doc/glimmet
+[ -f "$doc/copyright" ] || fail "no copyright file"
+zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
+    fail "the change log does not begin with $version"
+[ -f "$root/usr/share/man/man1/glimmet.1.gz" ] || fail "no manual page"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+
+lintian --fail-on error "$deb" || fail "lintian"
+echo "$(basename "$deb"): $(dpkg-deb -c "$deb" | grep -vc '/$') files, all in place"
