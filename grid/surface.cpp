@@ -73,18 +73,24 @@ void Surface::Circle(float x, float y, float radius, int32_t colour) {
     const int bottom = int(std::min(image_.height() - 1.0, std::ceil(centre.y() + outer)));
     const int left = int(std::max(0.0, std::floor(centre.x() - outer)));
     const int right = int(std::min(image_.width() - 1.0, std::ceil(centre.x() + outer)));
+    const double outer2 = outer * outer, inner2 = inner * inner;
+    uchar* const bits = image_.bits();  // detaches once, not once a line
     for (int py = top; py <= bottom; ++py) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(py));
+        auto* line = reinterpret_cast<QRgb*>(bits + py * image_.bytesPerLine());
         const double dy = py + 0.5 - centre.y();
-        for (int px = left; px <= right; ++px) {
+        const auto d2 = [&](int px) {
             const double dx = px + 0.5 - centre.x();
-            const double d2 = dx * dx + dy * dy;
-            if (d2 > outer * outer) continue;
-            if (d2 > inner * inner)
-                line[px] = rim;
-            else if (fillStyle_ == 0)
-                line[px] = fill;
-        }
+            return dx * dx + dy * dy;
+        };
+        // Along a row the distance from the centre falls, then rises: the row crosses outside,
+        // rim, inside, rim, outside. Only the ends of the spans are measured; the inside is
+        // filled whole.
+        int l = left, r = right;
+        while (l <= r && d2(l) > outer2) ++l;
+        while (r >= l && d2(r) > outer2) --r;
+        while (l <= r && d2(l) > inner2) line[l++] = rim;
+        while (r >= l && d2(r) > inner2) line[r--] = rim;
+        if (fillStyle_ == 0 && l <= r) std::fill(line + l, line + r + 1, fill);
     }
     changed();
 }
