@@ -59,7 +59,7 @@ PictureBox* pictureBox(QWidget* parent, const char* name, const QRect& place, bo
 }
 
 CharacterBox* characterBox(QWidget* parent, const QRect& place) {
-    auto* box = named(new CharacterBox(QString(), parent), "Texcd", place);
+    auto* box = named(new CharacterBox(parent), "Texcd", place);
     // The font before the text: the font it inherits has no glyph for the character, and laying
     // it out there would send Qt searching for a fallback font and opening one it never uses.
     box->setFont(TwelvePointFont());

@@ -22,6 +22,6 @@ public:
 
 }  // namespace
 
-CharacterBox::CharacterBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+CharacterBox::CharacterBox(QWidget* parent) : QLineEdit(parent) {
     setValidator(new FirstCharacter(this));
 }

@@ -7,5 +7,5 @@
 class CharacterBox : public QLineEdit {
     Q_OBJECT
 public:
-    CharacterBox(const QString& text, QWidget* parent);
+    explicit CharacterBox(QWidget* parent);
 };
