@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/form1.h"
-#include "app/runtimeerror.h"
+#include "grid/runtimeerror.h"
 
 #include <QMessageBox>
 

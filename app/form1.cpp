@@ -1,11 +1,11 @@
 #include "app/form1.h"
 
+#include "app/characterbox.h"
 #include "app/defaultpicture.h"
-#include "app/fonts.h"
-#include "capture/characterbox.h"
+#include "app/listingbox.h"
+#include "app/picturebox.h"
+#include "capture/fonts.h"
 #include "grid/ledgrid.h"
-#include "grid/picturebox.h"
-#include "listing/listingbox.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -74,7 +74,6 @@ private:
     void OpY_Click();
 
     void PaintAllCells(uint8_t fillStyle, int32_t fillColour);
-    void FlipCell(float x, float y);
     // Flips the cell centred on (x, y), then refreshes the listing.
     void ToggleCell(float x, float y);
     void ScanByRows(ListingText& listing) const;

@@ -1,6 +1,6 @@
 #include "grid/surface.h"
 
-#include "app/runtimeerror.h"
+#include "grid/runtimeerror.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

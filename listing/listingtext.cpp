@@ -8,9 +8,10 @@ QString ValueText(uint8_t value, Syntax syntax) {
 }
 
 void ListingText::append(uint8_t value) {
+    if (separatorCounter_ == 0) text_ += lineStart_;
     text_ += ValueText(value, syntax_);
     if (separatorCounter_ == 3) {
-        text_ += QLatin1String("\r\n");
+        text_ += lineEnd_;
         separatorCounter_ = 0;
     } else {
         text_ += QLatin1Char(',');

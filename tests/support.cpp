@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "grid/colours.h"
-#include "grid/picturebox.h"
+#include "app/picturebox.h"
 
 void TestAccess::PaintAllCells(Form1& form, uint8_t fillStyle, int32_t fillColour) {
     form.PaintAllCells(fillStyle, fillColour);

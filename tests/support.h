@@ -2,9 +2,9 @@
 
 #include "app/application.h"
 #include "app/form1.h"
-#include "capture/characterbox.h"
-#include "grid/picturebox.h"
-#include "listing/listingbox.h"
+#include "app/characterbox.h"
+#include "app/picturebox.h"
+#include "app/listingbox.h"
 
 #include <QGroupBox>
 #include <QLabel>

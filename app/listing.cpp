@@ -1,39 +1,21 @@
 #include "app/form1.h"
-#include "listing/listingbox.h"
+#include "app/listingbox.h"
 #include "listing/listingtext.h"
+#include "listing/packing.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 
 uint8_t Form1::LED_Data(float x, float y) const {
-    const bool across = OpX->isChecked();
-    uint8_t byte = 0;
-    for (int bit = 0; bit < 8; ++bit) {  // the first cell read is bit 7
-        byte = uint8_t(byte * 2 + LED_Byte(x, y));
-        if (across)
-            x += 1.0f;
-        else
-            y -= 1.0f;
-    }
-    return byte;
+    return PackByte([this](float x, float y) { return LED_Byte(x, y); }, x, y, OpX->isChecked());
 }
 
-// Rows from the top, each as its left half and then its right half.
 void Form1::ScanByRows(ListingText& listing) const {
-    float y = 15.5f;
-    for (int row = 0; row < 16; ++row, y -= 1.0f) {
-        float x = 0.5f;
-        for (int half = 0; half < 2; ++half, x += 8.0f) listing.append(LED_Data(x, y));
-    }
+    ScanRows([&](float x, float y) { listing.append(LED_Data(x, y)); });
 }
 
-// Columns from the left, each as its upper half and then its lower half.
 void Form1::ScanByColumns(ListingText& listing) const {
-    float x = 0.5f;
-    for (int column = 0; column < 16; ++column, x += 1.0f) {
-        float y = 15.5f;
-        for (int half = 0; half < 2; ++half, y -= 8.0f) listing.append(LED_Data(x, y));
-    }
+    ScanColumns([&](float x, float y) { listing.append(LED_Data(x, y)); });
 }
 
 void Form1::RefreshListing() {

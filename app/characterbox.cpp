@@ -1,4 +1,4 @@
-#include "capture/characterbox.h"
+#include "app/characterbox.h"
 
 #include <QTextBoundaryFinder>
 #include <QValidator>

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "capture/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

@@ -1,4 +1,4 @@
-#include "listing/listingbox.h"
+#include "app/listingbox.h"
 
 ListingBox::ListingBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);

@@ -11,8 +11,6 @@ class PictureBox : public QFrame, public Surface {
 public:
     PictureBox(QWidget* parent, const QRect& geometry, bool bordered);
 
-    void Print(const QString& text) { Surface::Print(text, font()); }
-
 signals:
     // Button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt, added up. x and y are the
     // top-left corner of the pixel pressed.

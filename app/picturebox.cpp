@@ -1,4 +1,4 @@
-#include "grid/picturebox.h"
+#include "app/picturebox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
