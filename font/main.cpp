@@ -1,0 +1,50 @@
+#include "font/characters.h"
+#include "font/convert.h"
+#include "font/options.h"
+
+#include <QGuiApplication>
+
+#include <cstring>
+
+namespace {
+
+// Arguments are text to convert too: each must be valid UTF-8.
+bool validArguments(int argc, char** argv, QStringList& arguments) {
+    for (int i = 0; i < argc; ++i) {
+        const qsizetype bad =
+            FirstInvalidUtf8(QByteArrayView(argv[i], qsizetype(std::strlen(argv[i]))));
+        if (bad >= 0) {
+            Complain(QStringLiteral("argument %1 is not valid UTF-8: byte 0x%2 at offset %3")
+                         .arg(i)
+                         .arg(uint8_t(argv[i][bad]), 2, 16, QLatin1Char('0'))
+                         .arg(bad));
+            return false;
+        }
+        arguments << QString::fromUtf8(argv[i]);
+    }
+    return true;
+}
+
+// Qt's own warnings go out as ours do. Where no runtime folder is set, Qt says so while it looks
+// for its plugins; nothing here needs one.
+void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(u"QStandardPaths: "))
+        Complain(message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    if (!validArguments(argc, argv, arguments)) return Failure;
+    Status status;
+    const std::optional<Options> options = ParseOptions(arguments, status);
+    if (!options) return status;
+    // No window: Qt draws the glyphs off screen unless told otherwise, and reads none of the
+    // arguments, which are all ours.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(qtMessage);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    return Convert(*options);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "font/table.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks for.
+struct Options {
+    // Exactly one of the three inputs.
+    QStringList texts;
+    QString input;  // a path, or "-" for standard input
+    QString charset;
+
+    Table table;
+    bool unique = false;
+    QString output;  // empty for standard output
+    QString sheet;
+};
+
+// The exit statuses.
+enum Status { Success = 0, Failure = 1, UsageError = 2 };
+
+// Parses the arguments (the program's name first). Prints the help or the version and gives
+// Success, or prints what is wrong and gives UsageError, when there is nothing to convert.
+std::optional<Options> ParseOptions(const QStringList& arguments, Status& status);
+
+// Says what is wrong on standard error, after the program's name.
+void Complain(const QString& message);

@@ -1,0 +1,155 @@
+#include "font/sheet.h"
+
+#include "capture/fonts.h"
+#include "font/characters.h"
+#include "grid/cells.h"
+#include "grid/colours.h"
+#include "grid/surface.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <png.h>
+
+#include <array>
+
+namespace {
+
+using namespace Sheet;
+
+// Every pixel of the sheet is one of these: the grid's three colours and the caption's ink.
+const std::array<QRgb, 4> Palette = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(225, 225, 225),
+                                     qRgb(0, 0, 0)};
+
+// Pixel rows of a sheet row, as palette indexes, one byte a pixel.
+using IndexRows = std::vector<std::vector<uint8_t>>;
+
+uint8_t paletteIndex(QRgb pixel) {
+    const auto* found = std::find(Palette.begin(), Palette.end(), pixel | 0xFF000000);
+    return uint8_t(std::min<ptrdiff_t>(found - Palette.begin(), 3));
+}
+
+// A lit and an unlit LED as the grid paints them at this pitch: each circle keeps inside its
+// own square, so every LED of the sheet is one of these two.
+std::array<IndexRows, 2> leds() {
+    Surface grid(QSize(2 * Pitch, Pitch));
+    grid.Scale(0, 1, 2, 0);
+    PaintCell(grid, 0.5f, 0.5f, UnlitColour);
+    PaintCell(grid, 1.5f, 0.5f, LitColour);
+    std::array<IndexRows, 2> leds;
+    for (int lit = 0; lit < 2; ++lit) {
+        for (int y = 0; y < Pitch; ++y) {
+            leds[lit].emplace_back();
+            for (int x = 0; x < Pitch; ++x)
+                leds[lit].back().push_back(paletteIndex(grid.image().pixel(lit * Pitch + x, y)));
+        }
+    }
+    return leds;
+}
+
+// The captions of one row of the sheet, black on white.
+void drawCaptions(const Characters& characters, size_t first, size_t end, IndexRows& rows) {
+    const int width = int(rows.front().size());
+    QImage strip(width, Caption, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QPainter painter(&strip);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(TwelvePointFont());
+    painter.setPen(Qt::black);
+    for (size_t k = first; k < end; ++k) {
+        const QString& character = characters.distinct[characters.sequence[k]];
+        const QRect place(Margin + int(k - first) * TileWidth, 0, Grid, Caption);
+        painter.setClipRect(place);
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop,
+                         character + QLatin1Char(' ') + CodePoints(character));
+    }
+    painter.end();
+    for (int y = 0; y < Caption; ++y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+        for (int x = 0; x < width; ++x) rows[y][x] = paletteIndex(pixels[x]);
+    }
+}
+
+// One row of the sheet: up to sixteen tiles, each a caption over its grid.
+IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, size_t first) {
+    static const std::array<IndexRows, 2> led = leds();
+    IndexRows rows(TileHeight, std::vector<uint8_t>(Width(characters.sequence.size()), 0));
+    const size_t end = std::min(characters.sequence.size(), first + Columns);
+    drawCaptions(characters, first, end, rows);
+    for (size_t k = first; k < end; ++k) {
+        const Glyph& glyph = glyphs[characters.sequence[k]];
+        const int left = Margin + int(k - first) * TileWidth;
+        for (int y = 0; y < Grid; ++y) {
+            uint8_t* line = rows[Caption + y].data() + left;
+            for (int c = 0; c < 16; ++c) {
+                const std::vector<uint8_t>& pixels = led[glyph.inkAt(c, y / Pitch)][y % Pitch];
+                std::copy(pixels.begin(), pixels.end(), line + c * Pitch);
+            }
+        }
+    }
+    return rows;
+}
+
+// Two pixels a byte.
+QByteArray packed(const std::vector<uint8_t>& indexes) {
+    QByteArray line(qsizetype(indexes.size() + 1) / 2, 0);
+    char* bytes = line.data();
+    for (size_t x = 0; x < indexes.size(); ++x)
+        bytes[x / 2] = char(bytes[x / 2] | indexes[x] << (x % 2 ? 0 : 4));
+    return line;
+}
+
+void toDevice(png_structp png, png_bytep data, png_size_t length) {
+    auto* file = static_cast<QSaveFile*>(png_get_io_ptr(png));
+    if (file->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
+        png_error(png, "write failed");
+}
+
+void flushDevice(png_structp) {}
+
+// libpng reports its errors by a long jump back into the function that called it.
+bool writePng(QSaveFile& file, const Characters& characters, const std::vector<Glyph>& glyphs) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &file, toDevice, flushDevice);
+    const size_t rows = (characters.sequence.size() + Columns - 1) / Columns;
+    const int width = Width(characters.sequence.size());
+    png_set_IHDR(png, info, width, png_uint_32(rows * TileHeight + Margin), 4,
+                 PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    std::array<png_color, 4> colours;
+    for (size_t i = 0; i < Palette.size(); ++i)
+        colours[i] = {png_byte(qRed(Palette[i])), png_byte(qGreen(Palette[i])),
+                      png_byte(qBlue(Palette[i]))};
+    png_set_PLTE(png, info, colours.data(), int(colours.size()));
+    // Large flat areas: the fastest compression packs them nearly as well as the best.
+    png_set_compression_level(png, 1);
+    png_set_filter(png, 0, PNG_FILTER_NONE);
+    png_write_info(png, info);
+    for (size_t row = 0; row < rows; ++row) {
+        for (const std::vector<uint8_t>& line : band(characters, glyphs, row * Columns))
+            png_write_row(png, reinterpret_cast<png_const_bytep>(packed(line).constData()));
+    }
+    const QByteArray white((width + 1) / 2, 0);
+    for (int y = 0; y < Margin; ++y)
+        png_write_row(png, reinterpret_cast<png_const_bytep>(white.constData()));
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace
+
+bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
+                QString& error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && writePng(file, characters, glyphs) && file.commit())
+        return true;
+    error = QStringLiteral("cannot write '%1': %2").arg(path, file.errorString());
+    return false;
+}

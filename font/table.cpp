@@ -1,0 +1,97 @@
+#include "font/table.h"
+
+#include "font/characters.h"
+#include "listing/listingtext.h"
+
+#include <QStringList>
+
+namespace {
+
+QString label(const QString& character, uint16_t gb2312) {
+    QString text = character + QLatin1Char(' ') + CodePoints(character);
+    if (gb2312) text += QStringLiteral(" GB2312 %1").arg(gb2312, 4, 16).toUpper();
+    return text;
+}
+
+// The comment lines on top: what made the table and how to read it.
+QStringList about(const Table& table) {
+    QStringList lines{
+        QStringLiteral("Made by glimmet-font %1 from %2 at 16 pixels: %3 glyphs of 16 x 16 pixels, "
+                       "32 bytes each.")
+            .arg(QStringLiteral(GLIMMET_VERSION), table.font)
+            .arg(table.count)};
+    return lines + table.layout.description().split(QLatin1Char('\n'));
+}
+
+QString listing(Syntax syntax, const QString& lineStart, const QString& lineEnd,
+                const std::array<uint8_t, 32>& bytes) {
+    ListingText text(syntax, lineStart, lineEnd);
+    for (uint8_t byte : bytes) text.append(byte);
+    return text.text();
+}
+
+QString textPicture(const Glyph& glyph) {
+    QString picture;
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 16; ++c)
+            picture += glyph.inkAt(c, r) ? QLatin1Char('#') : QLatin1Char('.');
+        picture += QLatin1Char('\n');
+    }
+    return picture;
+}
+
+}  // namespace
+
+QByteArray Table::header() const {
+    switch (format) {
+        case Format::C:
+            return (QStringLiteral("/* ") + about(*this).join(QStringLiteral("\n * ")) +
+                    QStringLiteral(" */\nstatic const unsigned char %1[%2][32] = {\n")
+                        .arg(name)
+                        .arg(count))
+                .toUtf8();
+        case Format::Assembly:
+            return (QStringLiteral("; ") + about(*this).join(QStringLiteral("\n; ")) +
+                    QStringLiteral("\n%1:\n").arg(name))
+                .toUtf8();
+        case Format::Binary:
+        case Format::Text:
+            break;
+    }
+    return {};
+}
+
+QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const {
+    const std::array<uint8_t, 32> bytes = layout.bytes(glyph);
+    switch (format) {
+        case Format::C: {
+            QString values =
+                listing(Syntax::C, QStringLiteral("     "), QStringLiteral(",\n"), bytes);
+            values.replace(0, 5, QStringLiteral("    {"));
+            values.chop(2);
+            return (QStringLiteral("    /* %1 */\n%2}").arg(label(character, gb2312), values))
+                .toUtf8();
+        }
+        case Format::Assembly:
+            return (QStringLiteral("; %1\n").arg(label(character, gb2312)) +
+                    listing(Syntax::Assembly, QStringLiteral("    %1 ").arg(directive),
+                            QStringLiteral("\n"), bytes))
+                .toUtf8();
+        case Format::Binary:
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        case Format::Text:
+            return (CodePoints(character) + QLatin1Char(' ') + character + QLatin1Char('\n') +
+                    textPicture(glyph) + QLatin1Char('\n'))
+                .toUtf8();
+    }
+    return {};
+}
+
+QByteArray Table::separator(bool last) const {
+    if (format != Format::C) return {};
+    return last ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n");
+}
+
+QByteArray Table::footer() const {
+    return format == Format::C ? QByteArrayLiteral("};\n") : QByteArray();
+}

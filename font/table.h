@@ -1,0 +1,26 @@
+#pragma once
+
+#include "font/layout.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+enum class Format { C, Assembly, Binary, Text };
+
+// The text of a table, piece by piece, so that a table of any size is written as it is made.
+struct Table {
+    Format format = Format::C;
+    Layout layout;
+    QString name = QStringLiteral("glyphs");  // of the C array and the assembly label
+    QString directive = QStringLiteral("DB");
+    QString font;  // the capture font, as the header names it
+    qsizetype count = 0;
+
+    QByteArray header() const;
+    // One glyph; in C, the comma after it comes from separator().
+    QByteArray glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const;
+    QByteArray separator(bool last) const;
+    QByteArray footer() const;
+};
