@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The tables of glimmet-font in every layout go through the real tools: the C table compiles with
+# gcc as strict C89 and with sdcc for the 8051, and a program built from it prints the bytes of
+# the binary table; the assembly table assembles with as31 to the same bytes.
+# Usage: tst_font_tools.sh GLIMMET_FONT
+set -euo pipefail
+font=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+text='欢迎 A7😀'
+for layout in "--scan rows" "--scan columns" "--scan pages" "--scan rows --lsb-first" \
+    "--scan pages --lsb-first" "--scan columns --negative"; do
+    # shellcheck disable=SC2086
+    "$font" $layout --format bin -o table.bin "$text" 2>/dev/null
+    "$font" $layout --name table -o table.h "$text" 2>/dev/null
+    "$font" $layout --format asm --db .db -o listing.asm "$text" 2>/dev/null
+
+    cat >print.c <<'PROGRAM'
+#include <stdio.h>
+#include "table.h"
+int main(void) {
+    fwrite(table, 1, sizeof table, stdout);
+    return 0;
+}
+PROGRAM
+    gcc -std=c89 -Wall -Wextra -pedantic -Werror -o print print.c || fail "gcc, $layout"
+    ./print | cmp -s - table.bin || fail "the C table's bytes, $layout"
+
+    cat >use.c <<'PROGRAM'
+#include "table.h"
+unsigned char first(unsigned char glyph) { return table[glyph][0]; }
+PROGRAM
+    sdcc -mmcs51 -c use.c >sdcc.log 2>&1 || { cat sdcc.log; fail "sdcc, $layout"; }
+
+    as31 -Fbin listing.asm >as31.log 2>&1 || { cat as31.log; fail "as31, $layout"; }
+    cmp -s listing.bin table.bin || fail "the assembled bytes, $layout"
+done
+echo "every layout compiles with gcc and sdcc and assembles with as31"
