@@ -5,9 +5,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # Debian packages the build and the window need.
 PACKAGES=(cmake g++ make qt6-base-dev libpng-dev fonts-unifont fonts-wqy-zenhei)
 # What the tests need besides: as31 and sdcc prove that the listings and tables assemble and
-# compile for the 8051; two validators
-# check the desktop files; cpack finds the package's library dependencies with file and dpkg-dev,
-# and lintian checks the package.
+# compile for the 8051; two validators check the desktop files; cpack finds the package's library
+# dependencies with file and dpkg-dev, and lintian checks the package.
 TEST_PACKAGES=(as31 sdcc desktop-file-utils appstream file dpkg-dev lintian)
 
 ensure_packages() {

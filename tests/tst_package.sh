@@ -20,7 +20,10 @@ root=$work/root
 dpkg -x "$deb" "$root"
 version=$(dpkg-deb -f "$deb" Version)
 
-[ -x "$root/usr/bin/glimmet" ] || fail "no program in /usr/bin"
+for program in glimmet glimmet-font; do
+    [ -x "$root/usr/bin/$program" ] || fail "no $program in /usr/bin"
+    [ -f "$root/usr/share/man/man1/$program.1.gz" ] || fail "no manual page of $program"
+done
 entry=$root/usr/share/applications/glimmet.desktop
 [ -f "$entry" ] || fail "no desktop entry"
 grep -qx 'Exec=glimmet' "$entry" || fail "the desktop entry does not start /usr/bin/glimmet"
@@ -43,7 +46,6 @@ doc=$root/usr/share/doc/glimmet
 [ -f "$doc/copyright" ] || fail "no copyright file"
 zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
     fail "the change log does not begin with $version"
-[ -f "$root/usr/share/man/man1/glimmet.1.gz" ] || fail "no manual page"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei; do
