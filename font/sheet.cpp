@@ -91,15 +91,6 @@ IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, s
     return rows;
 }
 
-// Two pixels a byte.
-QByteArray packed(const std::vector<uint8_t>& indexes) {
-    QByteArray line(qsizetype(indexes.size() + 1) / 2, 0);
-    char* bytes = line.data();
-    for (size_t x = 0; x < indexes.size(); ++x)
-        bytes[x / 2] = char(bytes[x / 2] | indexes[x] << (x % 2 ? 0 : 4));
-    return line;
-}
-
 void toDevice(png_structp png, png_bytep data, png_size_t length) {
     auto* file = static_cast<QSaveFile*>(png_get_io_ptr(png));
     if (file->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
@@ -119,7 +110,8 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
     png_set_write_fn(png, &file, toDevice, flushDevice);
     const size_t rows = (characters.sequence.size() + Columns - 1) / Columns;
     const int width = Width(characters.sequence.size());
-    png_set_IHDR(png, info, width, png_uint_32(rows * TileHeight + Margin), 4,
+    // Four colours: two bits a pixel, which libpng packs from our byte a pixel.
+    png_set_IHDR(png, info, width, png_uint_32(rows * TileHeight + Margin), 2,
                  PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::array<png_color, 4> colours;
@@ -131,13 +123,13 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
     png_set_compression_level(png, 1);
     png_set_filter(png, 0, PNG_FILTER_NONE);
     png_write_info(png, info);
+    png_set_packing(png);
     for (size_t row = 0; row < rows; ++row) {
         for (const std::vector<uint8_t>& line : band(characters, glyphs, row * Columns))
-            png_write_row(png, reinterpret_cast<png_const_bytep>(packed(line).constData()));
+            png_write_row(png, line.data());
     }
-    const QByteArray white((width + 1) / 2, 0);
-    for (int y = 0; y < Margin; ++y)
-        png_write_row(png, reinterpret_cast<png_const_bytep>(white.constData()));
+    const std::vector<uint8_t> white(width, 0);
+    for (int y = 0; y < Margin; ++y) png_write_row(png, white.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return true;
