@@ -17,8 +17,9 @@ bool Output::open(const QString& path) {
     const QFileInfo target(path);
     if (path.isEmpty() || (target.exists() && !target.isFile())) {
         auto file = std::make_unique<QFile>();
-        const bool opened = path.isEmpty() ? file->open(stdout, QIODevice::WriteOnly)
-                                           : (file->setFileName(path), file->open(QIODevice::WriteOnly));
+        const bool opened = path.isEmpty()
+                                ? file->open(stdout, QIODevice::WriteOnly)
+                                : (file->setFileName(path), file->open(QIODevice::WriteOnly));
         file_ = std::move(file);
         return opened;
     }
@@ -49,7 +50,7 @@ bool Output::commit() {
 }
 
 QString Output::error() const {
-    const QString where = path_.isEmpty() ? QStringLiteral("standard output")
-                                          : QStringLiteral("'%1'").arg(path_);
+    const QString where =
+        path_.isEmpty() ? QStringLiteral("standard output") : QStringLiteral("'%1'").arg(path_);
     return QStringLiteral("cannot write %1: %2").arg(where, file_->errorString());
 }

@@ -16,10 +16,11 @@ QString label(const QString& character, uint16_t gb2312) {
 // The comment lines on top: what made the table and how to read it.
 QStringList about(const Table& table) {
     QStringList lines{
-        QStringLiteral("Made by glimmet-font %1 from %2 at 16 pixels: %3 glyphs of 16 x 16 pixels, "
+        QStringLiteral("Made by glimmet-font %1 from %2 at 16 pixels: %3 %4 of 16 x 16 pixels, "
                        "32 bytes each.")
             .arg(QStringLiteral(GLIMMET_VERSION), table.font)
-            .arg(table.count)};
+            .arg(table.count)
+            .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))};
     return lines + table.layout.description().split(QLatin1Char('\n'));
 }
 
