@@ -202,6 +202,8 @@ private slots:
             runChildProcess(scenario.constData(), QProcessEnvironment::systemEnvironment());
         QCOMPARE(ending.output, messages);
         QCOMPARE(ending.exitCode, exitCode);
+        // The fonts are installed: they are found under their names in any language.
+        QVERIFY2(!ending.errors.contains("is not installed"), qPrintable(ending.errors));
     }
 
     // Without its fonts the program says so and goes on: a capture, then the exit button.
