@@ -2,8 +2,8 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# Debian packages the build and the window need.
-PACKAGES=(cmake g++ make qt6-base-dev fonts-unifont fonts-wqy-zenhei)
+# Debian packages the build and the window need (Qt's own texts in Chinese among them).
+PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-unifont fonts-wqy-zenhei)
 # What the tests need besides: as31 proves that the assembly listings assemble; two validators
 # check the desktop files; cpack finds the package's library dependencies with file and dpkg-dev,
 # and lintian checks the package.

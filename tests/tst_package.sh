@@ -46,7 +46,7 @@ zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
 [ -f "$root/usr/share/man/man1/glimmet.1.gz" ] || fail "no manual page"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei; do
+for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei qt6-translations-l10n; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 
