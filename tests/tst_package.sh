@@ -40,7 +40,7 @@ grep -q "<release version=\"$version\"" "${metainfo[0]}" ||
     fail "no release $version in the metadata"
 
 doc=$root/usr/share/doc/glimmet
-[ -f "$doc/copyright" ] || fail "no copyright file"
+grep -qx 'License: Expat' "$doc/copyright" || fail "the copyright file grants no MIT licence"
 zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
     fail "the change log does not begin with $version"
 [ -f "$root/usr/share/man/man1/glimmet.1.gz" ] || fail "no manual page"
