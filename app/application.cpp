@@ -3,12 +3,29 @@
 #include "app/form1.h"
 #include "grid/runtimeerror.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(QStringLiteral("Fusion"));
+    installChineseQt();
+}
+
+// What Qt itself draws (the OK button, the text boxes' menus) is Chinese like the rest of the
+// window, whatever the user's locale. Without the translations it stays English, and says so.
+void Application::installChineseQt() {
+    auto* translator = new QTranslator(this);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+        installTranslator(translator);
+    } else {
+        std::fprintf(stderr, "%s: Qt's Chinese translations (qtbase_zh_CN.qm) are not in %s\n",
+                     qPrintable(applicationName()), qPrintable(folder));
+    }
 }
 
 int Application::Run() {

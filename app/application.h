@@ -13,4 +13,7 @@ public:
     int Run();
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void installChineseQt();
 };

@@ -150,6 +150,18 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+// Of the two options of a frame only the selected one is a tab stop, for Tab and Shift+Tab
+// alike. Qt makes the last focused option the stop, which after Shift+Tab or a press released
+// off an option is the other one; the arrow keys move within a frame without tab stops.
+bool Form1::focusNextPrevChild(bool next) {
+    for (QRadioButton* option : {OptR, OptC, OpY, OpX}) {
+        const int policy = option->focusPolicy();
+        option->setFocusPolicy(
+            Qt::FocusPolicy(option->isChecked() ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
 void Form1::Form_Load() {
     SetUpGrid(*Picled);
     RefreshListing();

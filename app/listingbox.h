@@ -12,6 +12,9 @@ public:
     const QString& Text() const { return text_; }
     void setText(const QString& text);
 
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+
 private:
     QString text_;
 };

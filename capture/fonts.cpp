@@ -1,5 +1,6 @@
 #include "capture/fonts.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
@@ -33,9 +34,12 @@ QFont makeFont(const QString& family, int pixels) {
 QString resolveFamily(const char* substitute, int pixels) {
     const QString family = chooseFamily(substitute);
     const QString actual = QFontInfo(makeFont(family, pixels)).family();
-    if (actual != family) {
-        std::fprintf(stderr, "glimmet: font \"%s\" is not installed, \"%s\" stands in for it\n",
-                     qPrintable(family), qPrintable(actual));
+    // The font may be there under a name of the user's language (文泉驿点阵正黑 under a Chinese
+    // locale); hasFamily knows all its names, and is asked only when the first name differs.
+    if (actual != family && !QFontDatabase::hasFamily(family)) {
+        std::fprintf(stderr, "%s: font \"%s\" is not installed, \"%s\" stands in for it\n",
+                     qPrintable(QCoreApplication::applicationName()), qPrintable(family),
+                     qPrintable(actual));
     }
     return family;
 }

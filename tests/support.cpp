@@ -1,8 +1,11 @@
 #include "tests/support.h"
 
 #include "app/form1.h"
-#include "grid/colours.h"
 #include "app/picturebox.h"
+#include "grid/colours.h"
+
+#include <QMenu>
+#include <QTimer>
 
 void TestAccess::PaintAllCells(Form1& form, uint8_t fillStyle, int32_t fillColour) {
     form.PaintAllCells(fillStyle, fillColour);
@@ -62,6 +65,18 @@ void CheckListingFollowsGrid(const Form1& form) {
     const QString listing = form.Texled(0)->Text();
     QCOMPARE(ListingBytes(listing), PackRows(GridRows(form), form.OpX->isChecked()));
     QCOMPARE(listing.startsWith(QLatin1String("0x")), form.OptC->isChecked());
+}
+
+void pickFromMenu(Form1& form, QWidget* widget, const char* keys) {
+    QTimer::singleShot(0, [keys] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QAction* entry = nullptr;
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+            if (action->text().endsWith('\t' + QLatin1String(keys))) entry = action;
+        if (!entry) qFatal("no menu with %s", keys);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    });
+    QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, widget->mapTo(&form, QPoint(8, 8)));
 }
 
 void TypeText(QWidget* widget, const QString& text) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/form1.h"
 #include "app/characterbox.h"
-#include "app/picturebox.h"
+#include "app/form1.h"
 #include "app/listingbox.h"
+#include "app/picturebox.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -47,6 +47,10 @@ QList<int> ListingBytes(const QString& listing);
 // (a widget-level click cannot even name pixel (0, 0)). The form must be shown.
 void ClickGrid(Form1& form, QPoint pixel, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
+
+// A right click on the widget through the window, then a click on the entry of the menu that
+// comes up whose shortcut is keys ("Ctrl+V"): the entries' names depend on the language.
+void pickFromMenu(Form1& form, QWidget* widget, const char* keys);
 
 // Types text into a widget one key a code point, as a keyboard or an input method delivers it
 // (QTest::keyClicks knows only ASCII).

@@ -133,43 +133,58 @@ private slots:
 
     void characterBox_data() {
         QTest::addColumn<QString>("start");
-        QTest::addColumn<bool>("selectAll");
-        QTest::addColumn<bool>("paste");
+        QTest::addColumn<int>("cursor");  // the key that places it, or select all
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("kept");
-        auto row = [](const char* name, const char* start, bool selectAll, bool paste,
+        const int end = Qt::Key_End, home = Qt::Key_Home, all = Qt::Key_A;
+        auto row = [](const char* name, const char* start, int cursor, const char* how,
                       const QString& input, const QString& kept) {
-            QTest::newRow(name) << QString::fromUtf8(start) << selectAll << paste << input << kept;
+            QTest::newRow(name) << QString::fromUtf8(start) << cursor << how << input << kept;
         };
-        row("a second typed character is refused", "亮", false, false, "A", "亮");
-        row("a selected character is replaced", "亮", true, false, "A", "A");
-        row("typing into an empty box", "", false, false, "AB", "A");
-        row("a long paste keeps its first", "", false, true, QString(5000, 'x').prepend("W"), "W");
-        row("a paste over the selection", "亮", true, true, "龍ABC", "龍");
-        row("an emoji is kept whole", "", false, true, "😀x", "😀");
-        row("an emoji typed after a character", "亮", false, false, "😀", "亮");
-        row("a base letter keeps its marks", "", false, true, "e\u0301\u0323x", "e\u0301\u0323");
-        row("a typed mark joins its base", "e", false, false, "\u0301", "e\u0301");
-        row("a joined emoji sequence", "", false, true, "👩\u200d💻!", "👩\u200d💻");
+        row("a second typed character is refused", "亮", end, "type", "A", "亮");
+        row("typed before the character, refused", "亮", home, "type", "A", "亮");
+        row("pasted after the character, refused", "亮", end, "paste", "龍", "亮");
+        row("pasted before the character, refused", "亮", home, "paste", "龍", "亮");
+        row("pasted by the menu, refused", "亮", home, "menu", "龍", "亮");
+        row("an input method's commit, refused", "亮", home, "commit", "一", "亮");
+        row("a selected character is replaced", "亮", all, "type", "A", "A");
+        row("an input method's commit over the selection", "亮", all, "commit", "一", "一");
+        row("typing into an empty box", "", end, "type", "AB", "A");
+        row("a long paste keeps its first", "", end, "paste", QString(5000, 'x').prepend("W"), "W");
+        row("a paste over the selection", "亮", all, "paste", "龍ABC", "龍");
+        row("a menu paste over the selection", "亮", all, "menu", "龍ABC", "龍");
+        row("an emoji is kept whole", "", end, "paste", "😀x", "😀");
+        row("an emoji typed after a character", "亮", end, "type", "😀", "亮");
+        row("a base letter keeps its marks", "", end, "paste", "e\u0301\u0323x", "e\u0301\u0323");
+        row("a typed mark joins its base", "e", end, "type", "\u0301", "e\u0301");
+        row("a joined emoji sequence", "", end, "paste", "👩\u200d💻!", "👩\u200d💻");
+        row("Backspace empties the box", "亮", end, "key", "Backspace", "");
+        row("Delete empties the box", "亮", home, "key", "Delete", "");
     }
 
     void characterBox() {
         QFETCH(QString, start);
-        QFETCH(bool, selectAll);
-        QFETCH(bool, paste);
+        QFETCH(int, cursor);
+        QFETCH(QString, how);
         QFETCH(QString, input);
         QFETCH(QString, kept);
         LoadedForm form(true);
         CharacterBox* box = form->Texcd;
         box->setText(start);
         click(*form.form, box);
-        QTest::keyClick(box, Qt::Key_End);
-        if (selectAll) QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (paste) {
-            QApplication::clipboard()->setText(input);
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        } else {
-            TypeText(box, input);
+        QTest::keyClick(box, Qt::Key(cursor),
+                        cursor == Qt::Key_A ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::clipboard()->setText(input);
+        if (how == "type") TypeText(box, input);
+        if (how == "paste") QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        if (how == "menu") pickFromMenu(*form.form, box, "Ctrl+V");
+        if (how == "key")
+            QTest::keyClick(box, input == "Delete" ? Qt::Key_Delete : Qt::Key_Backspace);
+        if (how == "commit") {
+            QInputMethodEvent commit;
+            commit.setCommitString(input);
+            QApplication::sendEvent(box, &commit);
         }
         QCOMPARE(box->text(), kept);
         QCOMPARE(GridRows(*form.form), StartUpRows());  // nothing happens until 转换

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
 namespace {
 
@@ -31,6 +32,17 @@ void choose(Form1& form, bool c, bool across) {
 const QString startUpListing =
     lines({"00H,40H,41H,82H", "41H,02H,41H,04H", "5DH,08H,55H,70H", "55H,40H,0D5H,40H",
            "55H,40H,55H,7CH", "5DH,02H,41H,02H", "41H,42H,43H,82H", "01H,0EH,00H,00H"});
+
+QPoint inForm(Form1& form, QWidget* widget, QPoint pixel) {
+    return widget->mapTo(&form, pixel);
+}
+
+// A press, a move with the button held, and the release there, all through the window.
+void drag(Form1& form, QWidget* widget, QPoint from, QPoint to) {
+    QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, inForm(form, widget, from));
+    QTest::mouseMove(form.windowHandle(), inForm(form, widget, to));
+    QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, inForm(form, widget, to));
+}
 
 }  // namespace
 
@@ -212,7 +224,7 @@ private slots:
         QCOMPARE(form->Texled(0)->Text().left(19), QStringLiteral("0x01,0x00,0x7F,0xFC"));
     }
 
-    // Typing, deleting, cutting and pasting leave the listing as it is; copying gives it all.
+    // Typing, deleting, cutting and pasting leave the listing as it is.
     // (Enter there clicks the capture button, as it does everywhere but on another button.)
     void listingBoxIsLocked() {
         LoadedForm form;
@@ -229,11 +241,64 @@ private slots:
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->Text(), ::startUpListing);
         QCOMPARE(box->toPlainText() + "\n", QString(::startUpListing).replace("\r\n", "\n"));
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text().split('\n').size(), 8);
-        QCOMPARE(QApplication::clipboard()->text() + "\n",
-                 QString(::startUpListing).replace("\r\n", "\n"));
+    }
+
+    void copying_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("copied");
+        const QString all = QString(::startUpListing).replace("\r\n", "\n");
+        QTest::newRow("Ctrl+A, Ctrl+C") << "keys" << all;
+        QTest::newRow("menu: Select All, then Copy") << "menu" << all;
+        QTest::newRow("dragged past the end, Ctrl+C") << "drag" << all;
+        QTest::newRow("line 1 alone, Shift+End") << "line" << all.left(15);
+    }
+
+    // A copy that reaches the end has the last line end too: eight whole lines.
+    void copying() {
+        QFETCH(QString, how);
+        QFETCH(QString, copied);
+        LoadedForm form(true);
+        ListingBox* box = form->Texled(0);
+        QApplication::clipboard()->clear();
+        if (how == "menu") {
+            pickFromMenu(*form.form, box, "Ctrl+A");
+            pickFromMenu(*form.form, box, "Ctrl+C");
+        } else {
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                              inForm(*form.form, box, {3, 3}));
+            if (how == "keys") QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            if (how == "line") QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+            if (how == "drag") drag(*form.form, box, {3, 3}, {150, 130});
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        }
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+    }
+
+    void lineOneStays_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Ctrl+End", "arrows down", "dragged below", "wheel down"})
+            QTest::newRow(how) << how;
+    }
+
+    // Whatever the user does in the box, all eight lines stay where they are.
+    void lineOneStays() {
+        QFETCH(QString, how);
+        LoadedForm form(true);
+        ListingBox* box = form->Texled(0);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                          inForm(*form.form, box, {3, 3}));
+        if (how == "Ctrl+End") QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        for (int i = 0; how == "arrows down" && i < 12; ++i) QTest::keyClick(box, Qt::Key_Down);
+        if (how == "dragged below") drag(*form.form, box, {3, 3}, {80, 200});
+        if (how == "wheel down") {
+            const QPointF at(20, 20);
+            QWheelEvent wheel(at, box->viewport()->mapToGlobal(at), {}, {0, -360}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box->viewport(), &wheel);
+        }
+        const QTextBlock last = box->document()->lastBlock();
+        QCOMPARE(box->cursorRect(QTextCursor(box->document())).top(), 2);
+        QVERIFY(box->viewport()->rect().contains(box->cursorRect(QTextCursor(last))));
     }
 
     // The assembly listing as .db lines assembles with an 8051 assembler to the same bytes.

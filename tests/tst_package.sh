@@ -43,12 +43,12 @@ grep -q "<release version=\"$version\"" "${metainfo[0]}" ||
     fail "no release $version in the metadata"
 
 doc=$root/usr/share/doc/glimmet
-[ -f "$doc/copyright" ] || fail "no copyright file"
+grep -qx 'License: Expat' "$doc/copyright" || fail "the copyright file grants no MIT licence"
 zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
     fail "the change log does not begin with $version"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei; do
+for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei qt6-translations-l10n; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 

@@ -2,6 +2,7 @@
 // button, by closing the window, or after a run-time error. Endings run in a child process.
 #include "tests/support.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
@@ -112,7 +113,7 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.form.get()));
         const QString listing = form->Texled(0)->Text();
-        QString title, text;
+        QString title, text, okText;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QList<QAbstractButton*> buttons;
         bool modal = false, blocked = false;
@@ -122,6 +123,7 @@ private slots:
             text = box->text();
             icon = box->icon();
             buttons = box->buttons();
+            okText = buttons.value(0)->text();
             modal = box->isModal() && box->windowModality() == Qt::ApplicationModal;
             // Through the window system, as a user's click comes, not straight to the button.
             QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, optC);
@@ -139,6 +141,7 @@ private slots:
                            "Glimmet 1.0\n16×16 LED 点阵字模生成工具\n    Glimmet 开发组 2026"));
         QCOMPARE(icon, QMessageBox::Warning);
         QCOMPARE(buttons.size(), 1);
+        QCOMPARE(okText, QStringLiteral("确定"));  // Qt's own "OK", translated
         QVERIFY(modal);
         QVERIFY(blocked);
         QCOMPARE(GridRows(*form.form), StartUpRows());
@@ -146,6 +149,28 @@ private slots:
         QCOMPARE(form->Texled(0)->Text(), listing);
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, optC);
         QVERIFY(form->OptC->isChecked());  // the same click reaches the window once it is closed
+    }
+
+    void contextMenus_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("Texcd") << "Texcd"
+                               << QStringList{"撤消(&U)", "重做(&R)", "剪切(&T)", "复制(&C)",
+                                              "粘贴(&P)", "删除",     "全选"};
+        QTest::newRow("Texled(0)") << "Texled" << QStringList{"复制(&C)", "全选"};
+    }
+
+    // Qt's own menus of the two text boxes are Chinese too, whatever the locale.
+    void contextMenus() {
+        QFETCH(QString, box);
+        QFETCH(QStringList, entries);
+        LoadedForm form;
+        std::unique_ptr<QMenu> menu(box == "Texcd" ? form->Texcd->createStandardContextMenu()
+                                                   : form->Texled(0)->createStandardContextMenu());
+        QStringList shown;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) shown << action->text().section('\t', 0, 0);
+        QCOMPARE(shown, entries);
     }
 
     // Enter clicks the default button from anywhere but another focused button, which Enter
@@ -202,6 +227,8 @@ private slots:
             runChildProcess(scenario.constData(), QProcessEnvironment::systemEnvironment());
         QCOMPARE(ending.output, messages);
         QCOMPARE(ending.exitCode, exitCode);
+        // The fonts are installed: they are found under their names in any language.
+        QVERIFY2(!ending.errors.contains("is not installed"), qPrintable(ending.errors));
     }
 
     // Without its fonts the program says so and goes on: a capture, then the exit button.

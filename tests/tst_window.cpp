@@ -142,6 +142,42 @@ private slots:
         form.hide();
     }
 
+    void tabIntoFrames_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("keys");  // Tab is ">", Shift+Tab "<", an arrow "^"
+        QTest::addColumn<QString>("landed");
+        auto row = [](const char* name, const char* start, const char* keys, const char* on) {
+            QTest::newRow(name) << start << keys << on;
+        };
+        row("Tab into Frame1", "Comconcerning", ">", "OptR");
+        row("Shift+Tab into Frame1", "Texled", "<", "OptR");
+        row("Shift+Tab into Frame1, out, Tab back", "Texled", "<<>", "OptR");
+        row("Tab into Frame2", "Texcd", ">", "OpY");
+        row("Shift+Tab into Frame2", "PicText", "<", "OpY");
+        row("Shift+Tab into Frame2, out, Tab back", "PicText", "<<>", "OpY");
+        row("OpX chosen by arrow, Shift+Tab back", "Texcd", ">^><", "OpX");
+        row("OptC chosen by arrow, out, Tab back", "Comconcerning", ">^<>", "OptC");
+    }
+
+    // Tab and Shift+Tab into a frame land on its selected option, real keys through the window.
+    void tabIntoFrames() {
+        QFETCH(QString, start);
+        QFETCH(QString, keys);
+        QFETCH(QString, landed);
+        LoadedForm form(true);
+        QVERIFY(QTest::qWaitForWindowActive(form.form.get()));
+        form->findChild<QWidget*>(start)->setFocus();
+        for (QChar key : keys) {
+            const Qt::Key code = key == '^'   ? Qt::Key_Right
+                                 : key == '>' ? Qt::Key_Tab
+                                              : Qt::Key_Backtab;
+            QTest::keyClick(form->windowHandle(), code,
+                            key == '<' ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), landed);
+        QVERIFY(form->findChild<QRadioButton*>(landed)->isChecked());
+    }
+
     // The longest listing line, eight times, with its line ends: every character in sight.
     void listingBoxShowsEightLines() {
         ListingBox* box = form.Texled(0);
