@@ -1,19 +1,15 @@
 #include "app/characterbox.h"
 
+#include "capture/characters.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScopedValueRollback>
-#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <memory>
 
 namespace {
-
-qsizetype firstCharacterEnd(const QString& text) {
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
-    return graphemes.toNextBoundary();
-}
 
 // Sees the text already changed, so the box tells it what stood there before the edit.
 class FirstCharacter : public QValidator {
@@ -21,7 +17,7 @@ public:
     explicit FirstCharacter(CharacterBox* box) : QValidator(box), box_(box) {}
 
     State validate(QString& input, int& pos) const override {
-        const qsizetype end = firstCharacterEnd(input);
+        const qsizetype end = FirstCharacterEnd(input);
         if (end <= 0 || end >= input.size()) return Acceptable;
         if (box_->fullBeforeEdit()) return Invalid;  // the box takes the edit back
         input.truncate(end);

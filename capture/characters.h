@@ -4,10 +4,16 @@
 #include <QTextBoundaryFinder>
 
 // A character as a user sees it: one whole grapheme, so an emoji or a letter with its marks is
-// never split.
+// never split. The character box keeps one; a font table holds one a glyph.
 template <class Visit>
 void ForEachCharacter(const QString& text, const Visit& visit) {
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     for (qsizetype start = 0, end; (end = graphemes.toNextBoundary()) > 0; start = end)
         visit(text.sliced(start, end - start));
+}
+
+// Where the first character ends; 0 for an empty text.
+inline qsizetype FirstCharacterEnd(const QString& text) {
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    return std::max<qsizetype>(0, graphemes.toNextBoundary());
 }
