@@ -2,7 +2,7 @@
 
 #include "grid/ledgrid.h"
 
-QImage DefaultPicture(QSize size) {
+void PaintDefaultPicture(Surface& surface) {
     static constexpr std::array<const char*, 16> rowsTopFirst = {
         ".......#........",  //
         ".#############..",  //
@@ -21,5 +21,5 @@ QImage DefaultPicture(QSize size) {
         ".##.......#####.",  //
         "................",  //
     };
-    return PaintLedGrid(size, rowsTopFirst);
+    PaintLedGrid(surface, rowsTopFirst);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+class Surface;
 
-// The grid's design-time picture: the character 亮, 71 cells lit.
-QImage DefaultPicture(QSize size);
+// The grid's design-time picture, painted on the surface set up as the grid: the character 亮,
+// 71 cells lit.
+void PaintDefaultPicture(Surface& surface);

@@ -102,7 +102,7 @@ Form1::Form1()
     setGeometry(262, 237, 513, 338);  // the client area, not the frame
     setFixedSize(513, 338);
 
-    Picled->setPicture(DefaultPicture(Picled->image().size()));
+    Picled->setPicture(PaintDefaultPicture);
     Picled->setAccessibleDescription(QStringLiteral("16×16 LED 点阵，按下切换一个点"));
     PicText->setAccessibleName(QStringLiteral("字形预览"));
     // Each label names the control under it, for a screen reader as for the eye.

@@ -39,11 +39,16 @@ PictureBox::PictureBox(QWidget* parent, const QRect& geometry, bool bordered)
     if (bordered) setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setGeometry(geometry);
     setFocusPolicy(Qt::StrongFocus);
+    setShownRatio(devicePixelRatioF());
 }
 
+// The window may have moved to a screen of another density since the last paint.
 void PictureBox::paintEvent(QPaintEvent* event) {
+    setShownRatio(devicePixelRatioF());
     QFrame::paintEvent(event);
-    QPainter(this).drawImage(contentsRect().topLeft(), image());
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());  // the shown raster may reach half a pixel further
+    painter.drawImage(contentsRect().topLeft(), shown());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -4,8 +4,8 @@
 
 #include <QFrame>
 
-// A picture box on the window: a surface shown as it is painted, optionally inside the sunken
-// two-pixel border, reporting mouse presses in its user coordinates.
+// A picture box on the window: a surface shown as it is painted, at the screen's resolution,
+// optionally inside the sunken two-pixel border, reporting mouse presses in its user coordinates.
 class PictureBox : public QFrame, public Surface {
     Q_OBJECT
 public:

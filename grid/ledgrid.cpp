@@ -8,8 +8,7 @@ void SetUpGrid(Surface& surface) {
     surface.Scale(0, 16, 16, 0);
 }
 
-QImage PaintLedGrid(QSize size, const std::array<const char*, 16>& rowsTopFirst) {
-    Surface surface(size);
+void PaintLedGrid(Surface& surface, const std::array<const char*, 16>& rowsTopFirst) {
     SetUpGrid(surface);
     for (int r = 0; r < 16; ++r) {
         for (int c = 0; c < 16; ++c) {
@@ -17,5 +16,4 @@ QImage PaintLedGrid(QSize size, const std::array<const char*, 16>& rowsTopFirst)
             PaintCell(surface, c + 0.5f, r + 0.5f, lit ? LitColour : UnlitColour);
         }
     }
-    return surface.image();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QImage>
-
 #include <array>
 
 class Surface;
@@ -10,6 +8,6 @@ class Surface;
 // at the top edge to 0 at the bottom edge, so cell (c, r) has its centre at (c + 0.5, r + 0.5).
 void SetUpGrid(Surface& surface);
 
-// A white picture of the given size with every cell painted as the grid paints it: lit where the
-// pattern row (top row first) has '#', unlit elsewhere.
-QImage PaintLedGrid(QSize size, const std::array<const char*, 16>& rowsTopFirst);
+// Sets up the surface as the grid and paints every cell: lit where the pattern row (top row
+// first) has '#', unlit elsewhere.
+void PaintLedGrid(Surface& surface, const std::array<const char*, 16>& rowsTopFirst);

@@ -27,6 +27,55 @@ double checked(double pixels) {
     return pixels;
 }
 
+// Pixels whose centres lie within outer of the centre take the rim colour, if they lie beyond
+// outer - rimWidth, or else the fill if there is one.
+void rasterCircle(QImage& image, QPointF centre, double outer, double rimWidth, QRgb rim,
+                  const QRgb* fill) {
+    const double inner = std::max(0.0, outer - rimWidth);
+    const int top = int(std::max(0.0, std::floor(centre.y() - outer)));
+    const int bottom = int(std::min(image.height() - 1.0, std::ceil(centre.y() + outer)));
+    const int left = int(std::max(0.0, std::floor(centre.x() - outer)));
+    const int right = int(std::min(image.width() - 1.0, std::ceil(centre.x() + outer)));
+    const double outer2 = outer * outer, inner2 = inner * inner;
+    uchar* const bits = image.bits();  // detaches once, not once a line
+    for (int py = top; py <= bottom; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(bits + py * image.bytesPerLine());
+        const double dy = py + 0.5 - centre.y();
+        const auto d2 = [&](int px) {
+            const double dx = px + 0.5 - centre.x();
+            return dx * dx + dy * dy;
+        };
+        // Along a row the distance from the centre falls, then rises: the row crosses outside,
+        // rim, inside, rim, outside. Only the ends of the spans are measured; the inside is
+        // filled whole.
+        int l = left, r = right;
+        while (l <= r && d2(l) > outer2) ++l;
+        while (r >= l && d2(r) > outer2) --r;
+        while (l <= r && d2(l) > inner2) line[l++] = rim;
+        while (r >= l && d2(r) > inner2) line[r--] = rim;
+        if (fill && l <= r) std::fill(line + l, line + r + 1, *fill);
+    }
+}
+
+// Black text, its baseline starting at the point, in the image's own device-independent pixels:
+// on a raster with a device pixel ratio Qt draws the font at the raster's resolution.
+void drawText(QImage& image, QPointF baseline, const QString& text, const QFont& font) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(baseline, text);
+}
+
+// The image as a screen of the ratio shows it, its pixels enlarged; none at a ratio of 1.
+QImage enlarged(const QImage& image, qreal ratio) {
+    if (ratio == 1) return {};
+    QImage shown = image.scaled((QSizeF(image.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                Qt::FastTransformation);
+    shown.setDevicePixelRatio(ratio);
+    return shown;
+}
+
 }  // namespace
 
 Surface::Surface(QSize size)
@@ -44,14 +93,30 @@ void Surface::Scale(float x1, float y1, float x2, float y2) {
     scaleHeight_ = y2 - y1;
 }
 
-void Surface::setPicture(const QImage& picture) {
-    picture_ = picture.convertToFormat(QImage::Format_RGB32);
+void Surface::setPicture(Picture paint) {
+    paintPicture_ = std::move(paint);
+    paintPictures();
     Cls();
+}
+
+void Surface::paintPictures() {
+    Surface blank(image_.size());
+    blank.shown_ = enlarged(blank.image_, shownRatio());
+    paintPicture_(blank);
+    picture_ = blank.image_;
+    shownPicture_ = blank.shown_;
 }
 
 void Surface::Cls() {
     image_ = picture_;
+    shown_ = shownPicture_;
     changed();
+}
+
+void Surface::setShownRatio(qreal ratio) {
+    if (ratio == shownRatio()) return;
+    shown_ = enlarged(image_, ratio);
+    paintPictures();
 }
 
 QPointF Surface::toPixels(float x, float y) const {
@@ -67,31 +132,13 @@ QPointF Surface::userPoint(int px, int py) const {
 void Surface::Circle(float x, float y, float radius, int32_t colour) {
     const QPointF centre = toPixels(x, y);
     const double outer = checked(std::abs(double(radius) * image_.width() / scaleWidth_));
-    const double inner = std::max(0.0, outer - 1);  // the rim is one pixel wide
-    const QRgb rim = toRgb(colour), fill = toRgb(fillColor_);
-    const int top = int(std::max(0.0, std::floor(centre.y() - outer)));
-    const int bottom = int(std::min(image_.height() - 1.0, std::ceil(centre.y() + outer)));
-    const int left = int(std::max(0.0, std::floor(centre.x() - outer)));
-    const int right = int(std::min(image_.width() - 1.0, std::ceil(centre.x() + outer)));
-    const double outer2 = outer * outer, inner2 = inner * inner;
-    uchar* const bits = image_.bits();  // detaches once, not once a line
-    for (int py = top; py <= bottom; ++py) {
-        auto* line = reinterpret_cast<QRgb*>(bits + py * image_.bytesPerLine());
-        const double dy = py + 0.5 - centre.y();
-        const auto d2 = [&](int px) {
-            const double dx = px + 0.5 - centre.x();
-            return dx * dx + dy * dy;
-        };
-        // Along a row the distance from the centre falls, then rises: the row crosses outside,
-        // rim, inside, rim, outside. Only the ends of the spans are measured; the inside is
-        // filled whole.
-        int l = left, r = right;
-        while (l <= r && d2(l) > outer2) ++l;
-        while (r >= l && d2(r) > outer2) --r;
-        while (l <= r && d2(l) > inner2) line[l++] = rim;
-        while (r >= l && d2(r) > inner2) line[r--] = rim;
-        if (fillStyle_ == 0 && l <= r) std::fill(line + l, line + r + 1, fill);
-    }
+    const QRgb fillRgb = toRgb(fillColor_);
+    const QRgb* const fill = fillStyle_ == 0 ? &fillRgb : nullptr;
+    rasterCircle(image_, centre, outer, 1, toRgb(colour), fill);
+    // The rim stays one of the image's pixels wide, so the shown circle looks as the read one.
+    const qreal ratio = shownRatio();
+    if (!shown_.isNull())
+        rasterCircle(shown_, centre * ratio, outer * ratio, ratio, toRgb(colour), fill);
     changed();
 }
 
@@ -104,11 +151,8 @@ int32_t Surface::Point(float x, float y) const {
 
 void Surface::Print(const QString& text, const QFont& font) {
     const QPointF origin = toPixels(currentX_, currentY_);
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(origin.x(), origin.y() + QFontMetricsF(font).ascent()), text);
-    painter.end();
+    const QPointF baseline(origin.x(), origin.y() + QFontMetricsF(font).ascent());
+    drawText(image_, baseline, text, font);
+    if (!shown_.isNull()) drawText(shown_, baseline, text, font);
     changed();
 }

@@ -3,13 +3,20 @@
 #include <QImage>
 
 #include <cstdint>
+#include <functional>
 
 class QFont;
 
 // A drawing area in the manner of a picture box: an image in user coordinates, filled circles,
 // text, and colours read back exactly as they were painted. No antialiasing anywhere.
+//
+// Everything is read back from the image, whatever the screen. A screen denser than the image
+// shows a second raster instead, on which every drawing is repeated at the screen's resolution.
 class Surface {
 public:
+    // A picture is whatever this paints on a blank surface of the same size and shown ratio.
+    using Picture = std::function<void(Surface&)>;
+
     explicit Surface(QSize size);  // white until painted
     virtual ~Surface() = default;
 
@@ -18,7 +25,7 @@ public:
     void Scale(float x1, float y1, float x2, float y2);
     // Erases all drawing: the picture given to setPicture (or plain white) shows again.
     void Cls();
-    void setPicture(const QImage& picture);
+    void setPicture(Picture paint);
 
     // Fill style 0 fills the following circles solid; any other value leaves them hollow.
     void setFillStyle(int style) { fillStyle_ = style; }
@@ -37,15 +44,26 @@ public:
     QPointF userPoint(int px, int py) const;
     const QImage& image() const { return image_; }
 
+    // The screen's pixels to one of the image's. From here on every drawing is repeated on the
+    // shown raster at that ratio; what is on it so far is the image enlarged, and the picture is
+    // painted again at the ratio for the next Cls.
+    void setShownRatio(qreal ratio);
+    qreal shownRatio() const { return shown_.isNull() ? 1 : shown_.devicePixelRatio(); }
+    // What a screen of the shown ratio shows: at a ratio of 1 the image itself, else the shown
+    // raster, its device pixel ratio set.
+    const QImage& shown() const { return shown_.isNull() ? image_ : shown_; }
+
 protected:
     // Called after every change of the image, so a widget can show it.
     virtual void changed() {}
 
 private:
     QPointF toPixels(float x, float y) const;
+    void paintPictures();
 
-    QImage picture_;
-    QImage image_;
+    Picture paintPicture_ = [](Surface&) {};
+    QImage picture_, image_;
+    QImage shownPicture_, shown_;  // null at a ratio of 1
     float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_, scaleHeight_;
     int fillStyle_ = 1;
     int32_t fillColor_ = 0;
