@@ -79,7 +79,8 @@ QImage enlarged(const QImage& image, qreal ratio) {
 }  // namespace
 
 Surface::Surface(QSize size)
-    : picture_(size, QImage::Format_RGB32),
+    : size_(size),
+      picture_(size, QImage::Format_RGB32),
       scaleWidth_(float(size.width() * TwipsPerPixel)),
       scaleHeight_(float(size.height() * TwipsPerPixel)) {
     picture_.fill(Qt::white);
@@ -120,18 +121,18 @@ void Surface::setShownRatio(qreal ratio) {
 }
 
 QPointF Surface::toPixels(float x, float y) const {
-    return {checked((double(x) - scaleLeft_) * image_.width() / scaleWidth_),
-            checked((double(y) - scaleTop_) * image_.height() / scaleHeight_)};
+    return {checked((double(x) - scaleLeft_) * size_.width() / scaleWidth_),
+            checked((double(y) - scaleTop_) * size_.height() / scaleHeight_)};
 }
 
 QPointF Surface::userPoint(int px, int py) const {
-    return {scaleLeft_ + double(px) * scaleWidth_ / image_.width(),
-            scaleTop_ + double(py) * scaleHeight_ / image_.height()};
+    return {scaleLeft_ + double(px) * scaleWidth_ / size_.width(),
+            scaleTop_ + double(py) * scaleHeight_ / size_.height()};
 }
 
 void Surface::Circle(float x, float y, float radius, int32_t colour) {
     const QPointF centre = toPixels(x, y);
-    const double outer = checked(std::abs(double(radius) * image_.width() / scaleWidth_));
+    const double outer = checked(std::abs(double(radius) * size_.width() / scaleWidth_));
     const QRgb fillRgb = toRgb(fillColor_);
     const QRgb* const fill = fillStyle_ == 0 ? &fillRgb : nullptr;
     rasterCircle(image_, centre, outer, 1, toRgb(colour), fill);
@@ -145,8 +146,9 @@ void Surface::Circle(float x, float y, float radius, int32_t colour) {
 int32_t Surface::Point(float x, float y) const {
     const QPointF p = toPixels(x, y);
     const double px = std::floor(p.x()), py = std::floor(p.y());
-    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return -1;
-    return toColour(image_.pixel(int(px), int(py)));
+    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) return -1;
+    // The image is always 32 bits a pixel: read the pixel straight from its line.
+    return toColour(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
 }
 
 void Surface::Print(const QString& text, const QFont& font) {

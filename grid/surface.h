@@ -62,6 +62,7 @@ private:
     void paintPictures();
 
     Picture paintPicture_ = [](Surface&) {};
+    QSize size_;  // of the image, which never changes: read on every Point
     QImage picture_, image_;
     QImage shownPicture_, shown_;  // null at a ratio of 1
     float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_, scaleHeight_;
