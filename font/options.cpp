@@ -15,7 +15,8 @@ TEXT arguments, of a file, or of a whole character set, captured as the Glimmet 
 one, 32 bytes a glyph.
 
 Input (exactly one):
-  TEXT...                the characters of the arguments, in order
+  TEXT...                the characters of the arguments, in order (after --, a TEXT may
+                         start with -)
   -i, --input FILE       the characters of a UTF-8 file; - is standard input
   --charset SET          gb2312 (7,445 characters), gb2312-hanzi (6,763) or ascii (95)
 
