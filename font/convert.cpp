@@ -21,25 +21,21 @@ QString inputName(const Options& options) {
     return QStringLiteral("'%1'").arg(options.input);
 }
 
-std::optional<QByteArray> readInput(const QString& path) {
-    QFile file;
-    const bool opened = path == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+std::optional<QByteArray> readInput(const Options& options) {
+    QFile file(options.input);
+    const bool opened = options.input == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                            : file.open(QIODevice::ReadOnly);
     QByteArray bytes;
     if (opened) bytes = file.readAll();
     if (!opened || file.error() != QFileDevice::NoError) {
-        Complain(QStringLiteral("cannot read %1: %2")
-                     .arg(path == QLatin1String("-") ? QStringLiteral("standard input")
-                                                     : QStringLiteral("'%1'").arg(path),
-                          file.errorString()));
+        Complain(QStringLiteral("cannot read %1: %2").arg(inputName(options), file.errorString()));
         return std::nullopt;
     }
     return bytes;
 }
 
 bool addFile(const Options& options, Characters& characters) {
-    std::optional<QByteArray> bytes = readInput(options.input);
+    std::optional<QByteArray> bytes = readInput(options);
     if (!bytes) return false;
     const qsizetype bad = FirstInvalidUtf8(*bytes);
     if (bad >= 0) {

@@ -16,10 +16,9 @@ bool Output::open(const QString& path) {
     path_ = path;
     const QFileInfo target(path);
     if (path.isEmpty() || (target.exists() && !target.isFile())) {
-        auto file = std::make_unique<QFile>();
-        const bool opened = path.isEmpty()
-                                ? file->open(stdout, QIODevice::WriteOnly)
-                                : (file->setFileName(path), file->open(QIODevice::WriteOnly));
+        auto file = std::make_unique<QFile>(path);
+        const bool opened = path.isEmpty() ? file->open(stdout, QIODevice::WriteOnly)
+                                           : file->open(QIODevice::WriteOnly);
         file_ = std::move(file);
         return opened;
     }
