@@ -52,6 +52,10 @@ qsizetype FirstInvalidUtf8(QByteArrayView bytes) {
     return -1;
 }
 
+QString Named(const QString& character) {
+    return character + QLatin1Char(' ') + CodePoints(character);
+}
+
 QString CodePoints(const QString& character) {
     QStringList names;
     for (uint code : character.toUcs4()) names << QString::asprintf("U+%04X", code);

@@ -29,3 +29,5 @@ qsizetype FirstInvalidUtf8(QByteArrayView bytes);
 
 // "U+6B22", or "U+0065 U+0301" for a letter with its mark.
 QString CodePoints(const QString& character);
+// The character and its code points: "欢 U+6B22".
+QString Named(const QString& character);

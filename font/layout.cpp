@@ -16,8 +16,7 @@ std::array<uint8_t, 32> Layout::bytes(const Glyph& glyph) const {
     std::array<uint8_t, 32> bytes;
     int i = 0;
     const auto cell = [&](float x, float y) { return glyph.cell(x, y); };
-    // Pages keep their top pixel in bit 0, the reverse of the window's rule.
-    const bool reverse = lsbFirst != (scan == Scan::Pages);
+    const bool reverse = firstInBit0();  // PackByte puts the first pixel in bit 7
     const auto pack = [&](bool across) {
         return [&, across](float x, float y) {
             uint8_t byte = PackByte(cell, x, y, across);
@@ -61,10 +60,9 @@ QString Layout::description() const {
             first = QStringLiteral("top");
             break;
     }
-    const bool firstInBit0 = lsbFirst != (scan == Scan::Pages);
     return QStringLiteral(
                "Scan %1.\nBits: the %2 pixel of a byte is bit %3.\nPolarity: a lit LED "
                "is a %4 bit.")
-        .arg(order, first, firstInBit0 ? QStringLiteral("0") : QStringLiteral("7"),
+        .arg(order, first, firstInBit0() ? QStringLiteral("0") : QStringLiteral("7"),
              negative ? QStringLiteral("0") : QStringLiteral("1"));
 }

@@ -18,6 +18,8 @@ struct Layout {
 
     // The bytes of the glyph, packed by the window's own rule.
     std::array<uint8_t, 32> bytes(const Glyph& glyph) const;
+    // Whether the first pixel of a byte is bit 0: pages start there, the window's scans at bit 7.
+    bool firstInBit0() const { return lsbFirst != (scan == Scan::Pages); }
     // The byte of an all-unlit glyph.
     uint8_t blank() const { return negative ? 0xFF : 0x00; }
     // For the comment on top of a table: how to read its bytes.

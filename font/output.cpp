@@ -38,14 +38,14 @@ bool Output::flush() {
 }
 
 bool Output::commit() {
+    const bool written = flush();
     auto* save = dynamic_cast<QSaveFile*>(file_.get());
-    if (!flush()) {
-        failed_ = true;
-        if (save) save->cancelWriting();
+    if (!save) {
+        file_->close();
+        return written && file_->error() == QFileDevice::NoError;
     }
-    if (save) return save->commit() && !failed_;
-    file_->close();
-    return !failed_ && file_->error() == QFileDevice::NoError;
+    if (!written) save->cancelWriting();
+    return save->commit() && written;
 }
 
 QString Output::error() const {

@@ -61,8 +61,7 @@ void drawCaptions(const Characters& characters, size_t first, size_t end, IndexR
         const QString& character = characters.distinct[characters.sequence[k]];
         const QRect place(Margin + int(k - first) * TileWidth, 0, Grid, Caption);
         painter.setClipRect(place);
-        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop,
-                         character + QLatin1Char(' ') + CodePoints(character));
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, Named(character));
     }
     painter.end();
     for (int y = 0; y < Caption; ++y) {

@@ -8,7 +8,7 @@
 namespace {
 
 QString label(const QString& character, uint16_t gb2312) {
-    QString text = character + QLatin1Char(' ') + CodePoints(character);
+    QString text = Named(character);
     if (gb2312) text += QStringLiteral(" GB2312 %1").arg(gb2312, 4, 16).toUpper();
     return text;
 }

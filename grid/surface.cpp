@@ -101,7 +101,7 @@ void Surface::setPicture(Picture paint) {
 }
 
 void Surface::paintPictures() {
-    Surface blank(image_.size());
+    Surface blank(size_);
     blank.shown_ = enlarged(blank.image_, shownRatio());
     paintPicture_(blank);
     picture_ = blank.image_;
