@@ -4,6 +4,7 @@
 #include "app/picturebox.h"
 #include "grid/cells.h"
 #include "grid/colours.h"
+#include "grid/ledgrid.h"
 
 void Form1::PrintCharacter() {
     PrintText(*PicText, Texcd->text(), PicText->font());
@@ -13,8 +14,8 @@ void Form1::PrintCharacter() {
 // shows through.
 void Form1::SampleCharacter() {
     const Glyph glyph = SampleGlyph(*PicText);
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c)
+    for (int r = 0; r < GridSide; ++r) {
+        for (int c = 0; c < GridSide; ++c)
             PaintCell(*Picled, c + 0.5f, 15.5f - r, glyph.inkAt(c, r) ? LitColour : UnlitColour);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/listingbox.h"
+#include "grid/ledgrid.h"
 #include "listing/listingtext.h"
 #include "listing/packing.h"
 
@@ -11,11 +12,11 @@ uint8_t Form1::LED_Data(float x, float y) const {
 }
 
 void Form1::ScanByRows(ListingText& listing) const {
-    ScanRows([&](float x, float y) { listing.append(LED_Data(x, y)); });
+    ScanRows(GridSide, GridSide, [&](float x, float y) { listing.append(LED_Data(x, y)); });
 }
 
 void Form1::ScanByColumns(ListingText& listing) const {
-    ScanColumns([&](float x, float y) { listing.append(LED_Data(x, y)); });
+    ScanColumns(GridSide, GridSide, [&](float x, float y) { listing.append(LED_Data(x, y)); });
 }
 
 void Form1::RefreshListing() {

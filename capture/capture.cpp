@@ -2,23 +2,58 @@
 
 #include "grid/surface.h"
 
-void PrintText(Surface& canvas, const QString& text, const QFont& font) {
+#include <cmath>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+bool isInk(int32_t colour) {
+    return colour <= 99;
+}
+
+}  // namespace
+
+uint8_t Glyph::inside(float x, float y) const {
+    const int c = int(std::floor(x)), r = size.height() - 1 - int(std::floor(y));
+    return c >= 0 && r >= 0 && c < size.width() && r < size.height() ? 1 : 0;
+}
+
+uint8_t Glyph::cell(float x, float y) const {
+    return inside(x, y) && inkAt(int(x), size.height() - 1 - int(y)) ? 1 : 0;
+}
+
+void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at) {
     canvas.Cls();
-    canvas.setCurrentX(0);
-    canvas.setCurrentY(0);
+    canvas.setCurrentX(float(TwipsPerPixel * at.x()));
+    canvas.setCurrentY(float(TwipsPerPixel * at.y()));
     canvas.Print(text, font);
 }
 
-Glyph SampleGlyph(const Surface& canvas) {
+Glyph SampleGlyph(const Surface& canvas, QSize size, QPoint square) {
     Glyph glyph;
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c)
-            glyph.ink[16 * r + c] = canvas.Point(0.75f + 15 * c, 15.0f * r) <= 99;
+    glyph.size = size;
+    for (int r = 0; r < size.height(); ++r) {
+        const float y = float(TwipsPerPixel * (square.y() + r));
+        for (int c = 0; c < size.width(); ++c) {
+            const float x = 0.75f + float(TwipsPerPixel * (square.x() + c));
+            glyph.ink[size.width() * r + c] = isInk(canvas.Point(x, y));
+        }
     }
     return glyph;
 }
 
-Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font) {
-    PrintText(canvas, text, font);
-    return SampleGlyph(canvas);
+Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font,
+                   const Placement& placement) {
+    PrintText(canvas, text, font, placement.print);
+    return SampleGlyph(canvas, placement.size, placement.square);
+}
+
+bool InkOutside(const Surface& canvas, QRect square) {
+    const QSize size = canvas.image().size();
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            if (!square.contains(x, y) && isInk(canvas.pixelColour(x, y))) return true;
+    }
+    return false;
 }

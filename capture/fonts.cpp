@@ -1,8 +1,12 @@
 #include "capture/fonts.h"
 
+#include "capture/capture.h"
+#include "grid/surface.h"
+
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <cstdio>
@@ -20,20 +24,11 @@ QString chooseFamily(const char* substitute) {
     return QString::fromLatin1(substitute);
 }
 
-QFont makeFont(const QString& family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setStyleStrategy(QFont::NoAntialias);
-    // Whole-pixel advances: without them small Latin glyphs crowd their neighbours.
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
-
 // Resolved once. A font that is missing is said on the terminal, never fatal: the window then
 // shows whatever the system substitutes, and captures come out of that.
 QString resolveFamily(const char* substitute, int pixels) {
     const QString family = chooseFamily(substitute);
-    const QString actual = QFontInfo(makeFont(family, pixels)).family();
+    const QString actual = QFontInfo(PixelFont(family, pixels)).family();
     // The font may be there under a name of the user's language (文泉驿点阵正黑 under a Chinese
     // locale); hasFamily knows all its names, and is asked only when the first name differs.
     if (actual != family && !QFontDatabase::hasFamily(family)) {
@@ -46,12 +41,39 @@ QString resolveFamily(const char* substitute, int pixels) {
 
 }  // namespace
 
+QFont PixelFont(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setStyleStrategy(QFont::NoAntialias);
+    // Whole-pixel advances: without them small Latin glyphs crowd their neighbours.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
 QFont WindowFont() {
     static const QString family = resolveFamily("WenQuanYi Zen Hei Sharp", 12);
-    return makeFont(family, 12);
+    return PixelFont(family, 12);
 }
 
 QFont TwelvePointFont() {
     static const QString family = resolveFamily("Unifont", 16);
-    return makeFont(family, 16);
+    return PixelFont(family, 16);
+}
+
+int EmTop(const QFont& font) {
+    const int em = font.pixelSize();
+    const QFontMetricsF metrics(font);
+    const int line = qRound(metrics.ascent() + metrics.descent());
+    if (line <= em) return 0;
+    Surface canvas(QSize(2 * em, line));
+    const Glyph glyph =
+        CaptureGlyph(canvas, QStringLiteral("中"), font, {canvas.image().size(), {}, {}});
+    int top = line, bottom = -1;
+    for (int r = 0; r < line; ++r) {
+        for (int c = 0; c < em; ++c) {
+            if (glyph.inkAt(c, r)) top = std::min(top, r), bottom = r;
+        }
+    }
+    if (bottom < 0) return (line - em) / 2;  // no ideograph: the em in the middle of the line
+    return std::max(0, top - (em - (bottom - top + 1)) / 2);
 }

@@ -7,3 +7,11 @@
 // and Unifont, a true 16-pixel font, for the large one.
 QFont WindowFont();       // 9 points at 96 dpi: 12 pixels
 QFont TwelvePointFont();  // 12 points at 96 dpi: 16 pixels, also the capture font
+
+// A font at a size in pixels as captures print it: no smoothing, whole-pixel advances.
+QFont PixelFont(const QString& family, int pixels);
+
+// How far the em square of the font at its pixel size lies below the top of its printed line, in
+// whole pixels. Where the line is the em, 0; where it is taller (WenQuanYi's bitmap faces), the
+// em is where an ideograph stands: 中, whose stroke spans the em, centred in the square.
+int EmTop(const QFont& font);

@@ -1,15 +1,16 @@
 #include "font/convert.h"
 
-#include "capture/fonts.h"
 #include "font/characters.h"
 #include "font/charsets.h"
 #include "font/glyphs.h"
 #include "font/output.h"
 #include "font/sheet.h"
+#include "font/typeface.h"
 
 #include <QFile>
-#include <QFontInfo>
+#include <QRawFont>
 
+#include <functional>
 #include <optional>
 
 namespace {
@@ -69,26 +70,73 @@ std::optional<Characters> readCharacters(const Options& options) {
     return characters;
 }
 
-void warnMissing(const Characters& characters) {
-    for (const QString& character : characters.distinct) {
-        for (uint code : MissingFromFont(character)) {
-            Complain(QString::asprintf("warning: the capture font has no glyph for U+%04X", code) +
-                     QStringLiteral(" (%1); the table holds what the window captures for it")
-                         .arg(character));
-        }
-    }
+// At most this many characters are named in each warning; the rest are counted.
+constexpr int NamedInWarnings = 20;
+
+void warnAbout(const QStringList& characters, const QString& warning) {
+    for (const QString& character :
+         characters.first(std::min<qsizetype>(characters.size(), NamedInWarnings)))
+        Complain(QStringLiteral("warning: ") + warning.arg(character));
+    if (characters.size() > NamedInWarnings)
+        Complain(QStringLiteral("warning: and %1 more characters likewise")
+                     .arg(characters.size() - NamedInWarnings));
 }
 
-// 87 rows of 94 slots, every code of GB2312 in its place, unused slots all unlit.
-void writeHzk16(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
-                Output& output) {
-    QByteArray file(87 * 94 * 32, char(table.layout.blank()));
+// Glyphs that another font stands in for, and glyphs whose ink the square cuts.
+void warn(const Characters& characters, const QFont& font, const std::vector<char>& cut,
+          QSize size) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    QStringList missing, lost;
     for (size_t i = 0; i < characters.distinct.size(); ++i) {
-        const int hi = characters.gb2312[i] >> 8, lo = characters.gb2312[i] & 0xFF;
-        const auto bytes = table.layout.bytes(glyphs[i]);
-        std::copy(bytes.begin(), bytes.end(), file.begin() + ((hi - 0xA1) * 94 + lo - 0xA1) * 32);
+        const QString& character = characters.distinct[i];
+        const QList<uint> codes = MissingFromFont(character, raw);
+        for (uint code : codes)
+            missing << QString::asprintf("U+%04X", code) + QStringLiteral(" (%1)").arg(character);
+        if (codes.isEmpty() && cut[i])
+            lost << CodePoints(character) + QStringLiteral(" (%1)").arg(character);
+    }
+    warnAbout(missing, QStringLiteral("the capture font has no glyph for %1; the table holds "
+                                      "what the window captures for it"));
+    warnAbout(lost, QStringLiteral("%1 loses ink outside its ") +
+                        QStringLiteral("%1 x %2 square").arg(size.width()).arg(size.height()));
+}
+
+// Slots of a whole character set, each at its place, the unused ones unlit.
+void writeSlots(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
+                int slotCount, const std::function<int(size_t)>& slotOf, Output& output) {
+    const qsizetype bytes = table.layout.byteCount(table.size);
+    Glyph blank;
+    blank.size = table.size;
+    const std::vector<uint8_t> unlit = table.layout.bytes(blank);
+    QByteArray file;
+    file.reserve(slotCount * bytes);
+    for (int slot = 0; slot < slotCount; ++slot)
+        file.append(reinterpret_cast<const char*>(unlit.data()), bytes);
+    for (size_t i = 0; i < characters.distinct.size(); ++i) {
+        const std::vector<uint8_t> glyph = table.layout.bytes(glyphs[i]);
+        std::copy(glyph.begin(), glyph.end(), file.begin() + slotOf(i) * bytes);
     }
     output.write(file);
+}
+
+// HZK16, HZK12 and their kin: 87 rows of 94 slots, every code of GB2312 in its place.
+void writeGb2312Slots(const Table& table, const Characters& characters,
+                      const std::vector<Glyph>& glyphs, Output& output) {
+    writeSlots(
+        table, characters, glyphs, 87 * 94,
+        [&](size_t i) {
+            const int hi = characters.gb2312[i] >> 8, lo = characters.gb2312[i] & 0xFF;
+            return (hi - 0xA1) * 94 + lo - 0xA1;
+        },
+        output);
+}
+
+// ASC16, ASC12 and their kin: 256 slots, the character of code c in slot c.
+void writeAsciiSlots(const Table& table, const Characters& characters,
+                     const std::vector<Glyph>& glyphs, Output& output) {
+    writeSlots(
+        table, characters, glyphs, 256,
+        [&](size_t i) { return int(characters.distinct[i].front().unicode()); }, output);
 }
 
 // A character that comes back is written from its first text.
@@ -106,24 +154,41 @@ void writeTable(const Table& table, const Characters& characters, const std::vec
     output.write(table.footer());
 }
 
+void write(const Options& options, const Table& table, const Characters& characters,
+           const std::vector<Glyph>& glyphs, Output& output) {
+    const bool binary = table.format == Format::Binary;
+    const bool halfWidth = table.size.width() < table.size.height();
+    if (binary && options.charset == QLatin1String("gb2312"))
+        writeGb2312Slots(table, characters, glyphs, output);
+    else if (binary && halfWidth && options.charset == QLatin1String("ascii"))
+        writeAsciiSlots(table, characters, glyphs, output);
+    else
+        writeTable(table, characters, glyphs, output);
+}
+
 }  // namespace
 
 Status Convert(const Options& options) {
     const std::optional<Characters> characters = readCharacters(options);
     if (!characters) return Failure;
-    warnMissing(*characters);
-    const std::vector<Glyph> glyphs = CaptureAll(characters->distinct);
     Table table = options.table;
-    table.font = QFontInfo(TwelvePointFont()).family();
+    const int em = table.size.height();
+    QString error;
+    const std::optional<Typeface> typeface =
+        FindTypeface(options.font.isEmpty() ? DefaultFamily(em) : options.font, em, error);
+    if (!typeface) return Complain(QStringLiteral("--font: ") + error), Failure;
+    std::vector<char> cut;
+    const std::vector<Glyph> glyphs =
+        CaptureAll(characters->distinct,
+                   TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
+    warn(*characters, typeface->font, cut, table.size);
+    table.face = typeface->face;
+    table.file = typeface->file;
     table.count = qsizetype(characters->sequence.size());
     Output output;
     if (!output.open(options.output)) return Complain(output.error()), Failure;
-    if (options.charset == QLatin1String("gb2312") && table.format == Format::Binary)
-        writeHzk16(table, *characters, glyphs, output);
-    else
-        writeTable(table, *characters, glyphs, output);
+    write(options, table, *characters, glyphs, output);
     if (!options.sheet.isEmpty()) {
-        QString error;
         if (!WriteSheet(options.sheet, *characters, glyphs, error)) {
             Complain(error);
             return Failure;  // the table is not put in place either

@@ -10,36 +10,50 @@
 
 namespace {
 
-// A font of its own for each thread: Qt keeps its font engines per thread.
-void captureRange(const std::vector<QString>& characters, size_t begin, size_t end,
-                  std::vector<Glyph>& glyphs) {
-    const QFont font = TwelvePointFont();
-    Surface canvas(CanvasSize);
-    for (size_t i = begin; i < end; ++i) glyphs[i] = CaptureGlyph(canvas, characters[i], font);
+// A font of its own for each thread: Qt keeps its font engines per thread, and a copy of a font
+// would share them.
+void captureRange(const std::vector<QString>& characters, const CaptureSetup& setup, size_t begin,
+                  size_t end, std::vector<Glyph>& glyphs, std::vector<char>* cut) {
+    const QFont font = PixelFont(setup.font.family(), setup.font.pixelSize());
+    const QRect square(setup.placement.square, setup.placement.size);
+    Surface canvas(setup.canvas);
+    for (size_t i = begin; i < end; ++i) {
+        glyphs[i] = CaptureGlyph(canvas, characters[i], font, setup.placement);
+        if (cut) (*cut)[i] = InkOutside(canvas, square);
+    }
 }
 
 }  // namespace
 
-std::vector<Glyph> CaptureAll(const std::vector<QString>& characters) {
+// Room of a whole em on every side, so that the canvas's edges cut nothing the check should see.
+CaptureSetup TableCapture(const QFont& font, QSize size, int emTop, QPoint shift) {
+    const int margin = font.pixelSize();
+    const QPoint square(margin, margin);
+    return {
+        font, size + 2 * QSize(margin, margin), {size, square + QPoint(0, -emTop) + shift, square}};
+}
+
+std::vector<Glyph> CaptureAll(const std::vector<QString>& characters, const CaptureSetup& setup,
+                              std::vector<char>* cut) {
     std::vector<Glyph> glyphs(characters.size());
-    TwelvePointFont();  // resolved once, before the threads start
+    if (cut) cut->assign(characters.size(), 0);
     const size_t threads = size_t(std::max(1, QThread::idealThreadCount()));
     // Too few characters are not worth a thread.
     const size_t workers = std::min(threads, characters.size() / 256 + 1);
     std::vector<std::thread> running;
     for (size_t w = 1; w < workers; ++w) {
-        running.emplace_back(captureRange, std::cref(characters), characters.size() * w / workers,
-                             characters.size() * (w + 1) / workers, std::ref(glyphs));
+        running.emplace_back(captureRange, std::cref(characters), std::cref(setup),
+                             characters.size() * w / workers, characters.size() * (w + 1) / workers,
+                             std::ref(glyphs), cut);
     }
-    captureRange(characters, 0, characters.size() / workers, glyphs);
+    captureRange(characters, setup, 0, characters.size() / workers, glyphs, cut);
     for (std::thread& thread : running) thread.join();
     return glyphs;
 }
 
-QList<uint> MissingFromFont(const QString& character) {
-    static const QRawFont raw = QRawFont::fromFont(TwelvePointFont());
+QList<uint> MissingFromFont(const QString& character, const QRawFont& font) {
     QList<uint> missing;
     for (uint code : character.toUcs4())
-        if (!raw.supportsCharacter(code)) missing << code;
+        if (!font.supportsCharacter(code)) missing << code;
     return missing;
 }

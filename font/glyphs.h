@@ -2,14 +2,32 @@
 
 #include "capture/capture.h"
 
+#include <QFont>
+#include <QList>
 #include <QString>
 
 #include <vector>
 
-// Captures every character in the capture font as the window captures the one typed into its
-// box, on a canvas of the same size; the work is shared among the processor's cores.
-std::vector<Glyph> CaptureAll(const std::vector<QString>& characters);
+class QRawFont;
 
-// The code points of the character that the capture font itself has no glyph for (another font
-// may stand in for them when it is printed).
-QList<uint> MissingFromFont(const QString& character);
+// How the command captures: the font, a canvas with room around the glyph's square, and where
+// the print and the square lie on it.
+struct CaptureSetup {
+    QFont font;
+    QSize canvas;
+    Placement placement;
+};
+
+// Glyphs of the size from the font, its em's top (emTop pixels below the line's top) at the
+// square's top, the print moved by shift pixels.
+CaptureSetup TableCapture(const QFont& font, QSize size, int emTop, QPoint shift = {});
+
+// Every character captured as the window captures the one typed into its box; the work is shared
+// among the processor's cores. Where cut is given, it is set for each character whose print has
+// ink outside the glyph's square.
+std::vector<Glyph> CaptureAll(const std::vector<QString>& characters, const CaptureSetup& setup,
+                              std::vector<char>* cut = nullptr);
+
+// The code points of the character that the font itself has no glyph for (another font may stand
+// in for them when it is printed).
+QList<uint> MissingFromFont(const QString& character, const QRawFont& font);

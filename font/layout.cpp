@@ -10,59 +10,83 @@ uint8_t reversed(uint8_t byte) {
     return result;
 }
 
+template <class Byte>
+void forEachByte(Scan order, QSize size, const Byte& byte) {
+    switch (order) {
+        case Scan::Rows:
+            return ScanRows(size.width(), size.height(), byte);
+        case Scan::Columns:
+            return ScanColumns(size.width(), size.height(), byte);
+        case Scan::Pages:
+            return ScanPages(size.width(), size.height(), byte);
+    }
+}
+
+int bytesOf(int pixels) {
+    return (pixels + 7) / 8;
+}
+
+QString count(int bytes) {
+    static const char* const words[] = {"", "one byte", "two bytes", "three bytes"};
+    return bytes < 4 ? QString::fromLatin1(words[bytes]) : QStringLiteral("%1 bytes").arg(bytes);
+}
+
 }  // namespace
 
-std::array<uint8_t, 32> Layout::bytes(const Glyph& glyph) const {
-    std::array<uint8_t, 32> bytes;
-    int i = 0;
-    const auto cell = [&](float x, float y) { return glyph.cell(x, y); };
+std::vector<uint8_t> Layout::bytes(const Glyph& glyph) const {
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size_t(byteCount(glyph.size)));
+    const bool across = scan == Scan::Rows;
     const bool reverse = firstInBit0();  // PackByte puts the first pixel in bit 7
-    const auto pack = [&](bool across) {
-        return [&, across](float x, float y) {
-            uint8_t byte = PackByte(cell, x, y, across);
-            if (reverse) byte = reversed(byte);
-            bytes[i++] = negative ? uint8_t(~byte) : byte;
-        };
-    };
-    switch (scan) {
-        case Scan::Rows:
-            ScanRows(pack(true));
-            break;
-        case Scan::Columns:
-            ScanColumns(pack(false));
-            break;
-        case Scan::Pages:
-            ScanPages(pack(false));
-            break;
-    }
+    const auto lit = [&](float x, float y) { return glyph.cell(x, y); };
+    const auto inside = [&](float x, float y) { return glyph.inside(x, y); };
+    forEachByte(scan, glyph.size, [&](float x, float y) {
+        uint8_t byte = PackByte(lit, x, y, across);
+        if (negative) byte = uint8_t(~byte & PackByte(inside, x, y, across));
+        bytes.push_back(reverse ? reversed(byte) : byte);
+    });
     return bytes;
 }
 
-QString Layout::description() const {
+int Layout::byteCount(QSize size) const {
+    return scan == Scan::Rows ? size.height() * bytesOf(size.width())
+                              : size.width() * bytesOf(size.height());
+}
+
+QString Layout::description(QSize size) const {
+    const int w = size.width(), h = size.height();
     QString order, first;
     switch (scan) {
         case Scan::Rows:
-            order = QStringLiteral(
-                "across rows: the rows from the top, each as two bytes, its left "
-                "half first");
+            order = QStringLiteral("across rows: the rows from the top, each as %1 from the left")
+                        .arg(count(bytesOf(w)));
             first = QStringLiteral("leftmost");
             break;
         case Scan::Columns:
-            order = QStringLiteral(
-                "down columns: the columns from the left, each as two bytes, "
-                "its upper half first");
+            order =
+                QStringLiteral("down columns: the columns from the left, each as %1 from the top")
+                    .arg(count(bytesOf(h)));
             first = QStringLiteral("top");
             break;
         case Scan::Pages:
-            order = QStringLiteral(
-                "in pages: two bands of eight pixel rows, the top band first, "
-                "each band one byte a column from the left");
+            order =
+                QStringLiteral(
+                    "in pages: %1 of eight pixel rows from the top, each band one byte a column "
+                    "from the left")
+                    .arg(bytesOf(h) == 1 ? QStringLiteral("one band")
+                                         : QStringLiteral("%1 bands").arg(bytesOf(h)));
             first = QStringLiteral("top");
             break;
     }
+    const int spare = 8 * bytesOf(scan == Scan::Rows ? w : h) - (scan == Scan::Rows ? w : h);
+    const QString padding =
+        spare ? QStringLiteral(" The %1 bits past the glyph's edge in a %2's last byte are 0.")
+                    .arg(spare)
+                    .arg(scan == Scan::Rows ? QStringLiteral("row") : QStringLiteral("column"))
+              : QString();
     return QStringLiteral(
-               "Scan %1.\nBits: the %2 pixel of a byte is bit %3.\nPolarity: a lit LED "
-               "is a %4 bit.")
-        .arg(order, first, firstInBit0() ? QStringLiteral("0") : QStringLiteral("7"),
+               "Scan %1.\nBits: the %2 pixel of a byte is bit %3.%4\nPolarity: a lit LED "
+               "is a %5 bit.")
+        .arg(order, first, firstInBit0() ? QStringLiteral("0") : QStringLiteral("7"), padding,
              negative ? QStringLiteral("0") : QStringLiteral("1"));
 }

@@ -4,24 +4,24 @@
 
 #include <QString>
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
-// How a table lays out the 32 bytes of a glyph. Rows and columns are the window's two scans;
-// pages are the SSD1306 class of controllers'.
+// How a table lays out the bytes of a glyph. Rows and columns are the window's two scans; pages
+// are the SSD1306 class of controllers'.
 enum class Scan { Rows, Columns, Pages };
 
 struct Layout {
     Scan scan = Scan::Rows;
     bool lsbFirst = false;  // the first pixel of a byte in bit 0 (for pages: in bit 7)
-    bool negative = false;  // a lit LED is a 0 bit
+    bool negative = false;  // a lit LED is a 0 bit; bits past the glyph's edge stay 0
 
     // The bytes of the glyph, packed by the window's own rule.
-    std::array<uint8_t, 32> bytes(const Glyph& glyph) const;
+    std::vector<uint8_t> bytes(const Glyph& glyph) const;
+    // How many bytes a glyph of the size takes.
+    int byteCount(QSize size) const;
     // Whether the first pixel of a byte is bit 0: pages start there, the window's scans at bit 7.
     bool firstInBit0() const { return lsbFirst != (scan == Scan::Pages); }
-    // The byte of an all-unlit glyph.
-    uint8_t blank() const { return negative ? 0xFF : 0x00; }
-    // For the comment on top of a table: how to read its bytes.
-    QString description() const;
+    // For the comment on top of a table: how to read the bytes of a glyph of the size.
+    QString description(QSize size) const;
 };

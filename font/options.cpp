@@ -10,9 +10,9 @@
 namespace {
 
 const QString Usage = QStringLiteral(R"(Usage: glimmet-font [OPTION]... [TEXT]...
-Writes a font table of 16 x 16-pixel glyphs for LED dot-matrix displays: every character of the
-TEXT arguments, of a file, or of a whole character set, captured as the Glimmet window captures
-one, 32 bytes a glyph.
+Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
+file, or of a whole character set, captured as the Glimmet window captures one, at any size
+from 4 x 4 to 64 x 64 pixels (16 x 16 and 32 bytes a glyph unless told otherwise).
 
 Input (exactly one):
   TEXT...                the characters of the arguments, in order (after --, a TEXT may
@@ -21,12 +21,24 @@ Input (exactly one):
   --charset SET          gb2312 (7,445 characters), gb2312-hanzi (6,763) or ascii (95)
 
 Output:
-  -f, --format FORMAT    c (default), asm, bin (32 bytes a glyph; the HZK16 layout for
-                         --charset gb2312) or text (# for a lit LED, . for an unlit one)
+  -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
+                         bin with --charset gb2312 writes 87 x 94 slots (HZK16 at 16, HZK12
+                         at 12), with --charset ascii at a half-width size 256 slots (ASC16
+                         at 8x16, ASC12 at 8x12)
   -o, --output FILE      write to FILE, whole or not at all (default: standard output)
   --name IDENT           the name of the C array and the assembly label (default glyphs)
   --db WORD              the assembly data directive (default DB; .db for as31 and sdas8051)
   --sheet FILE.png       also draw every glyph as LEDs on a proof sheet
+
+Glyphs:
+  -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font's
+                         em is H pixels, and 8x16 is the left half of 16x16
+  --font FONT            an installed family or a font file (TTF, OTF, TTC, PCF, BDF,
+                         .pcf.gz); bitmap fonts only at the sizes they have. By default:
+                         Unifont at 16, WenQuanYi Bitmap Song at 12, 13 and 15, and
+                         AR PL SungtiL GB at every other size
+  --shift [DX,]DY        move the print DY pixels down (up when negative) and DX right, for
+                         a font that sits high or low in its em
 
 Layout:
   --scan ORDER           rows (default): across rows, each row as two bytes, left half first;
@@ -84,13 +96,41 @@ bool choose(const QString& option, const QString& value,
     return false;
 }
 
+// N or WxH, each from 4 to 64.
+bool readSize(const QString& value, QSize& size) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:[xX](\\d{1,2}))?$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    const int w = match.captured(1).toInt();
+    const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
+    const auto fits = [](int side) { return side >= 4 && side <= Glyph::MaxSide; };
+    if (match.hasMatch() && fits(w) && fits(h)) return size = QSize(w, h), true;
+    Complain(QStringLiteral("--size: '%1' is not N or WxH with each from 4 to %2")
+                 .arg(value)
+                 .arg(Glyph::MaxSide));
+    return false;
+}
+
+// DY or DX,DY, whole pixels.
+bool readShift(const QString& value, QPoint& shift) {
+    static const QRegularExpression pattern(QStringLiteral("^(?:(-?\\d{1,2}),)?(-?\\d{1,2})$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    if (match.hasMatch() || value.isEmpty())
+        return shift = QPoint(match.captured(1).toInt(), match.captured(2).toInt()), true;
+    Complain(QStringLiteral("--shift: '%1' is not DY or DX,DY in whole pixels").arg(value));
+    return false;
+}
+
 bool readValues(const QCommandLineParser& parser, Options& options) {
-    QString format = QStringLiteral("c"), scan = QStringLiteral("rows");
+    QString format = QStringLiteral("c"), scan = QStringLiteral("rows"), size, shift;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
         !single(parser, "format", format) || !single(parser, "output", options.output) ||
         !single(parser, "name", options.table.name) ||
         !single(parser, "db", options.table.directive) || !single(parser, "sheet", options.sheet) ||
-        !single(parser, "scan", scan))
+        !single(parser, "scan", scan) || !single(parser, "size", size) ||
+        !single(parser, "font", options.font) || !single(parser, "shift", shift))
+        return false;
+    if ((!size.isEmpty() && !readSize(size, options.table.size)) ||
+        !readShift(shift, options.shift))
         return false;
     Table& table = options.table;
     if (!choose("format", format,
@@ -146,6 +186,9 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         {"db", {}, "WORD"},
         {"sheet", {}, "FILE"},
         {"scan", {}, "ORDER"},
+        {{"s", "size"}, {}, "SIZE"},
+        {"font", {}, "FONT"},
+        {"shift", {}, "SHIFT"},
         {"lsb-first", {}},
         {"negative", {}},
         {"unique", {}},

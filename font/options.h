@@ -2,6 +2,7 @@
 
 #include "font/table.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +15,9 @@ struct Options {
     QString input;  // a path, or "-" for standard input
     QString charset;
 
-    Table table;
+    Table table;   // its size is the glyphs'
+    QString font;  // a family or a file; empty for the size's default
+    QPoint shift;  // of the print, in pixels right and down
     bool unique = false;
     QString output;  // empty for standard output
     QString sheet;

@@ -49,7 +49,8 @@ std::array<IndexRows, 2> leds() {
 }
 
 // The captions of one row of the sheet, black on white.
-void drawCaptions(const Characters& characters, size_t first, size_t end, IndexRows& rows) {
+void drawCaptions(const Characters& characters, const Tiles& tiles, size_t first, size_t end,
+                  IndexRows& rows) {
     const int width = int(rows.front().size());
     QImage strip(width, Caption, QImage::Format_RGB32);
     strip.fill(Qt::white);
@@ -59,7 +60,7 @@ void drawCaptions(const Characters& characters, size_t first, size_t end, IndexR
     painter.setPen(Qt::black);
     for (size_t k = first; k < end; ++k) {
         const QString& character = characters.distinct[characters.sequence[k]];
-        const QRect place(Margin + int(k - first) * TileWidth, 0, Grid, Caption);
+        const QRect place(Margin + int(k - first) * tiles.width, 0, tiles.width - Margin, Caption);
         painter.setClipRect(place);
         painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, Named(character));
     }
@@ -71,17 +72,19 @@ void drawCaptions(const Characters& characters, size_t first, size_t end, IndexR
 }
 
 // One row of the sheet: up to sixteen tiles, each a caption over its grid.
-IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, size_t first) {
+IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, const Tiles& tiles,
+               size_t first) {
     static const std::array<IndexRows, 2> led = leds();
-    IndexRows rows(TileHeight, std::vector<uint8_t>(Width(characters.sequence.size()), 0));
+    IndexRows rows(tiles.height,
+                   std::vector<uint8_t>(tiles.sheetWidth(characters.sequence.size()), 0));
     const size_t end = std::min(characters.sequence.size(), first + Columns);
-    drawCaptions(characters, first, end, rows);
+    drawCaptions(characters, tiles, first, end, rows);
     for (size_t k = first; k < end; ++k) {
         const Glyph& glyph = glyphs[characters.sequence[k]];
-        const int left = Margin + int(k - first) * TileWidth;
-        for (int y = 0; y < Grid; ++y) {
+        const int left = Margin + int(k - first) * tiles.width;
+        for (int y = 0; y < tiles.glyph.height() * Pitch; ++y) {
             uint8_t* line = rows[Caption + y].data() + left;
-            for (int c = 0; c < 16; ++c) {
+            for (int c = 0; c < tiles.glyph.width(); ++c) {
                 const std::vector<uint8_t>& pixels = led[glyph.inkAt(c, y / Pitch)][y % Pitch];
                 std::copy(pixels.begin(), pixels.end(), line + c * Pitch);
             }
@@ -100,6 +103,7 @@ void flushDevice(png_structp) {}
 
 // libpng reports its errors by a long jump back into the function that called it.
 bool writePng(QSaveFile& file, const Characters& characters, const std::vector<Glyph>& glyphs) {
+    const Tiles tiles(glyphs.front().size);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info || setjmp(png_jmpbuf(png))) {
@@ -108,9 +112,9 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
     }
     png_set_write_fn(png, &file, toDevice, flushDevice);
     const size_t rows = (characters.sequence.size() + Columns - 1) / Columns;
-    const int width = Width(characters.sequence.size());
+    const int width = tiles.sheetWidth(characters.sequence.size());
     // Four colours: two bits a pixel, which libpng packs from our byte a pixel.
-    png_set_IHDR(png, info, width, png_uint_32(rows * TileHeight + Margin), 2,
+    png_set_IHDR(png, info, width, png_uint_32(rows * tiles.height + Margin), 2,
                  PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::array<png_color, 4> colours;
@@ -124,7 +128,7 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
     png_write_info(png, info);
     png_set_packing(png);
     for (size_t row = 0; row < rows; ++row) {
-        for (const std::vector<uint8_t>& line : band(characters, glyphs, row * Columns))
+        for (const std::vector<uint8_t>& line : band(characters, glyphs, tiles, row * Columns))
             png_write_row(png, line.data());
     }
     const std::vector<uint8_t> white(width, 0);

@@ -12,17 +12,26 @@ struct Characters;
 // The proof sheet of a table: its glyphs in the table's order, sixteen to a row, each drawn as
 // the window draws its LED grid, under a caption with its character and code points.
 namespace Sheet {
-constexpr int Pitch = 6;          // pixels a cell, so that every LED comes out alike
-constexpr int Grid = 16 * Pitch;  // a glyph's grid
-constexpr int Caption = 18;       // a line of the 16-pixel capture font, and a gap
-constexpr int Margin = 8;         // around every glyph
-constexpr int TileWidth = Grid + Margin;
-constexpr int TileHeight = Caption + Grid + Margin;
+constexpr int Pitch = 6;     // pixels a cell, so that every LED comes out alike
+constexpr int Caption = 18;  // a line of the 16-pixel capture font, and a gap
+constexpr int Margin = 8;    // around every glyph
 constexpr int Columns = 16;
-// Sixteen tiles wide, or as many as there are glyphs.
-constexpr int Width(size_t glyphs) {
-    return int(std::min<size_t>(glyphs, Columns)) * TileWidth + Margin;
-}
+
+// The tiles of glyphs of one size: a caption over a glyph's grid, as wide as the grid or as a
+// 16-cell one, so that a narrow glyph's caption still shows whole.
+struct Tiles {
+    explicit Tiles(QSize glyph)
+        : glyph(glyph),
+          width(std::max(glyph.width(), 16) * Pitch + Margin),
+          height(Caption + glyph.height() * Pitch + Margin) {}
+    // Sixteen tiles wide, or as many as there are glyphs.
+    int sheetWidth(size_t glyphs) const {
+        return int(std::min<size_t>(glyphs, Columns)) * width + Margin;
+    }
+
+    QSize glyph;
+    int width, height;
+};
 }  // namespace Sheet
 
 // Writes the sheet as a palette PNG, one row of glyphs at a time. False, with the reason in

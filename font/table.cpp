@@ -15,26 +15,34 @@ QString label(const QString& character, uint16_t gb2312) {
 
 // The comment lines on top: what made the table and how to read it.
 QStringList about(const Table& table) {
+    const QSize size = table.size;
     QStringList lines{
-        QStringLiteral("Made by glimmet-font %1 from %2 at 16 pixels: %3 %4 of 16 x 16 pixels, "
-                       "32 bytes each.")
-            .arg(QStringLiteral(GLIMMET_VERSION), table.font)
+        QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4 %5 of %6 x %3 pixels, %7 "
+                       "bytes each.")
+            .arg(QStringLiteral(GLIMMET_VERSION), table.face)
+            .arg(size.height())
             .arg(table.count)
-            .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))};
-    return lines + table.layout.description().split(QLatin1Char('\n'));
+            .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
+            .arg(size.width())
+            .arg(table.layout.byteCount(size)),
+        QStringLiteral("Font file: %1").arg(table.file)};
+    return lines + table.layout.description(size).split(QLatin1Char('\n'));
 }
 
+// Four values a line; a glyph whose bytes are no multiple of four ends on a shorter line.
 QString listing(Syntax syntax, const QString& lineStart, const QString& lineEnd,
-                const std::array<uint8_t, 32>& bytes) {
+                const std::vector<uint8_t>& bytes) {
     ListingText text(syntax, lineStart, lineEnd);
     for (uint8_t byte : bytes) text.append(byte);
-    return text.text();
+    QString lines = text.text();
+    if (lines.endsWith(QLatin1Char(','))) lines.replace(lines.size() - 1, 1, lineEnd);
+    return lines;
 }
 
 QString textPicture(const Glyph& glyph) {
     QString picture;
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c)
+    for (int r = 0; r < glyph.size.height(); ++r) {
+        for (int c = 0; c < glyph.size.width(); ++c)
             picture += glyph.inkAt(c, r) ? QLatin1Char('#') : QLatin1Char('.');
         picture += QLatin1Char('\n');
     }
@@ -47,9 +55,10 @@ QByteArray Table::header() const {
     switch (format) {
         case Format::C:
             return (QStringLiteral("/* ") + about(*this).join(QStringLiteral("\n * ")) +
-                    QStringLiteral(" */\nstatic const unsigned char %1[%2][32] = {\n")
+                    QStringLiteral(" */\nstatic const unsigned char %1[%2][%3] = {\n")
                         .arg(name)
-                        .arg(count))
+                        .arg(count)
+                        .arg(layout.byteCount(size)))
                 .toUtf8();
         case Format::Assembly:
             return (QStringLiteral("; ") + about(*this).join(QStringLiteral("\n; ")) +
@@ -63,7 +72,7 @@ QByteArray Table::header() const {
 }
 
 QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const {
-    const std::array<uint8_t, 32> bytes = layout.bytes(glyph);
+    const std::vector<uint8_t> bytes = layout.bytes(glyph);
     switch (format) {
         case Format::C: {
             QString values =
@@ -79,7 +88,7 @@ QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& 
                             QStringLiteral("\n"), bytes))
                 .toUtf8();
         case Format::Binary:
-            return QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
         case Format::Text:
             return (CodePoints(character) + QLatin1Char(' ') + character + QLatin1Char('\n') +
                     textPicture(glyph) + QLatin1Char('\n'))

@@ -3,6 +3,7 @@
 #include "font/layout.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -15,7 +16,8 @@ struct Table {
     Layout layout;
     QString name = QStringLiteral("glyphs");  // of the C array and the assembly label
     QString directive = QStringLiteral("DB");
-    QString font;  // the capture font, as the header names it
+    QSize size{16, 16};  // of a glyph, in pixels
+    QString face, file;  // of the capture font, as the header names it
     qsizetype count = 0;
 
     QByteArray header() const;

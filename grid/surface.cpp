@@ -147,8 +147,12 @@ int32_t Surface::Point(float x, float y) const {
     const QPointF p = toPixels(x, y);
     const double px = std::floor(p.x()), py = std::floor(p.y());
     if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) return -1;
-    // The image is always 32 bits a pixel: read the pixel straight from its line.
-    return toColour(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
+    return pixelColour(int(px), int(py));
+}
+
+// The image is always 32 bits a pixel: read the pixel straight from its line.
+int32_t Surface::pixelColour(int px, int py) const {
+    return toColour(reinterpret_cast<const QRgb*>(image_.constScanLine(py))[px]);
 }
 
 void Surface::Print(const QString& text, const QFont& font) {

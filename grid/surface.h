@@ -34,6 +34,8 @@ public:
     void Circle(float x, float y, float radius, int32_t colour);
     // The colour of the pixel under (x, y); -1 outside the area.
     int32_t Point(float x, float y) const;
+    // The colour of the pixel itself, which must lie on the area.
+    int32_t pixelColour(int px, int py) const;
 
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }

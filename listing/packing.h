@@ -21,35 +21,37 @@ uint8_t PackByte(const CellReader& cell, float x, float y, bool across) {
     return byte;
 }
 
-// The scans call byte(x, y) with the first cell of each of the 32 bytes, in their order.
+// The scans call byte(x, y) with the first cell of each byte of a glyph of width x height cells,
+// in their order. A byte that would run past the glyph's edge takes unlit cells there. The
+// window's grid is the case of 16 x 16 cells: 32 bytes.
 
-// Rows from the top, each as its left half and then its right half; the bytes run across.
+// Rows from the top, each as bytes of eight cells from the left; the bytes run across.
 template <class Byte>
-void ScanRows(const Byte& byte) {
-    float y = 15.5f;
-    for (int row = 0; row < 16; ++row, y -= 1.0f) {
+void ScanRows(int width, int height, const Byte& byte) {
+    float y = float(height) - 0.5f;
+    for (int row = 0; row < height; ++row, y -= 1.0f) {
         float x = 0.5f;
-        for (int half = 0; half < 2; ++half, x += 8.0f) byte(x, y);
+        for (int part = 0; part < (width + 7) / 8; ++part, x += 8.0f) byte(x, y);
     }
 }
 
-// Columns from the left, each as its upper half and then its lower half; the bytes run down.
+// Columns from the left, each as bytes of eight cells from the top; the bytes run down.
 template <class Byte>
-void ScanColumns(const Byte& byte) {
+void ScanColumns(int width, int height, const Byte& byte) {
     float x = 0.5f;
-    for (int column = 0; column < 16; ++column, x += 1.0f) {
-        float y = 15.5f;
-        for (int half = 0; half < 2; ++half, y -= 8.0f) byte(x, y);
+    for (int column = 0; column < width; ++column, x += 1.0f) {
+        float y = float(height) - 0.5f;
+        for (int part = 0; part < (height + 7) / 8; ++part, y -= 8.0f) byte(x, y);
     }
 }
 
-// Two bands of eight rows, the top band first, each band's columns from the left: the page
-// layout of SSD1306-class controllers. The bytes run down.
+// Bands of eight rows, the top band first, each band's columns from the left: the page layout of
+// SSD1306-class controllers. The bytes run down.
 template <class Byte>
-void ScanPages(const Byte& byte) {
-    float y = 15.5f;
-    for (int band = 0; band < 2; ++band, y -= 8.0f) {
+void ScanPages(int width, int height, const Byte& byte) {
+    float y = float(height) - 0.5f;
+    for (int band = 0; band < (height + 7) / 8; ++band, y -= 8.0f) {
         float x = 0.5f;
-        for (int column = 0; column < 16; ++column, x += 1.0f) byte(x, y);
+        for (int column = 0; column < width; ++column, x += 1.0f) byte(x, y);
     }
 }

@@ -160,7 +160,8 @@ private slots:
         for (const CharsetEntry& entry : Gb2312())
             characters.push_back(QString::fromUcs4(&entry.codePoint, 1));
         QCOMPARE(characters.size(), size_t(7445));
-        const std::vector<Glyph> together = CaptureAll(characters);
+        const std::vector<Glyph> together =
+            CaptureAll(characters, TableCapture(TwelvePointFont(), {16, 16}, 0));
         for (size_t i = 0; i < characters.size(); ++i) {
             Surface canvas(CanvasSize);
             if (CaptureGlyph(canvas, characters[i], TwelvePointFont()).ink != together[i].ink)
@@ -218,8 +219,7 @@ private slots:
         QFETCH(bool, negative);
         QFETCH(QString, bytes);
         const Layout layout{Scan(scan), lsbFirst, negative};
-        std::array<uint8_t, 32> expected;
-        expected.fill(layout.blank());
+        std::vector<uint8_t> expected = layout.bytes(Glyph{});
         for (const QString& named : bytes.split(' ')) {
             const QStringList parts = named.split('=');
             expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
@@ -281,11 +281,12 @@ private slots:
         const QStringList blocks = QString::fromUtf8(run.out).split("\n\n", Qt::SkipEmptyParts);
         QCOMPARE(blocks.size(), 17);
         const QImage sheet(path);
-        QCOMPARE(sheet.size(), QSize(Sheet::Width(17), 2 * Sheet::TileHeight + Sheet::Margin));
+        const Sheet::Tiles tiles(QSize(16, 16));
+        QCOMPARE(sheet.size(), QSize(tiles.sheetWidth(17), 2 * tiles.height + Sheet::Margin));
         for (int k = 0; k < blocks.size(); ++k) {
             const QStringList rows = blocks[k].split('\n').mid(1);
-            const QPoint grid(Sheet::Margin + k % 16 * Sheet::TileWidth,
-                              k / 16 * Sheet::TileHeight + Sheet::Caption);
+            const QPoint grid(Sheet::Margin + k % 16 * tiles.width,
+                              k / 16 * tiles.height + Sheet::Caption);
             for (int r = 0; r < 16; ++r)
                 for (int c = 0; c < 16; ++c) {
                     const QPoint centre = grid + QPoint(c, r) * Sheet::Pitch + QPoint(3, 3);
