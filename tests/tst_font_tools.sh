@@ -15,12 +15,12 @@ fail() {
 }
 
 text='欢迎 A7😀'
-for layout in "--scan rows" "--scan columns" "--scan pages" "--scan rows --lsb-first" \
-    "--scan pages --lsb-first" "--scan columns --negative"; do
-    # shellcheck disable=SC2086
-    "$font" $layout --format bin -o table.bin "$text" 2>/dev/null
-    "$font" $layout --name table -o table.h "$text" 2>/dev/null
-    "$font" $layout --format asm --db .db -o listing.asm "$text" 2>/dev/null
+# check LAYOUT...: the table of the text in that layout through gcc, sdcc and as31.
+check() {
+    # shellcheck disable=SC2068
+    "$font" $@ --format bin -o table.bin "$text" 2>/dev/null
+    "$font" $@ --name table -o table.h "$text" 2>/dev/null
+    "$font" $@ --format asm --db .db -o listing.asm "$text" 2>/dev/null
 
     cat >print.c <<'PROGRAM'
 #include <stdio.h>
@@ -30,16 +30,27 @@ int main(void) {
     return 0;
 }
 PROGRAM
-    gcc -std=c89 -Wall -Wextra -pedantic -Werror -o print print.c || fail "gcc, $layout"
-    ./print | cmp -s - table.bin || fail "the C table's bytes, $layout"
+    gcc -std=c89 -Wall -Wextra -pedantic -Werror -o print print.c || fail "gcc, $*"
+    ./print | cmp -s - table.bin || fail "the C table's bytes, $*"
 
     cat >use.c <<'PROGRAM'
 #include "table.h"
 unsigned char first(unsigned char glyph) { return table[glyph][0]; }
 PROGRAM
-    sdcc -mmcs51 -c use.c >sdcc.log 2>&1 || { cat sdcc.log; fail "sdcc, $layout"; }
+    sdcc -mmcs51 -c use.c >sdcc.log 2>&1 || { cat sdcc.log; fail "sdcc, $*"; }
 
-    as31 -Fbin listing.asm >as31.log 2>&1 || { cat as31.log; fail "as31, $layout"; }
-    cmp -s listing.bin table.bin || fail "the assembled bytes, $layout"
+    as31 -Fbin listing.asm >as31.log 2>&1 || { cat as31.log; fail "as31, $*"; }
+    cmp -s listing.bin table.bin || fail "the assembled bytes, $*"
+}
+
+for layout in "--scan rows" "--scan columns" "--scan pages" "--scan rows --lsb-first" \
+    "--scan pages --lsb-first" "--scan columns --negative"; do
+    check $layout
 done
-echo "every layout compiles with gcc and sdcc and assembles with as31"
+# Glyphs whose rows or columns end inside a byte, and glyphs of three bytes a row.
+for size in 12 24 8x16 5x7; do
+    for layout in "--scan rows --negative" "--scan columns" "--scan pages --lsb-first"; do
+        check --size $size $layout
+    done
+done
+echo "every layout at every size compiles with gcc and sdcc and assembles with as31"

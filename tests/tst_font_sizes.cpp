@@ -1,0 +1,247 @@
+// glimmet-font at sizes other than the window's: the layouts of W x H glyphs stated by hand, the
+// half-width and bitmap faces, the classic slot files, the errors, and every glyph of GB2312
+// captured together as one by one.
+#include "capture/fonts.h"
+#include "font/charsets.h"
+#include "font/glyphs.h"
+#include "font/layout.h"
+#include "font/typeface.h"
+#include "grid/surface.h"
+#include "tests/fontrun.h"
+
+#include <QTest>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+namespace {
+
+// A glyph of the size with ink at the listed pixels "c,r".
+Glyph drawn(QSize size, const QString& pixels) {
+    Glyph glyph;
+    glyph.size = size;
+    for (const QString& pixel : pixels.split(' ')) {
+        const QStringList at = pixel.split(',');
+        glyph.ink[size.width() * at[1].toInt() + at[0].toInt()] = true;
+    }
+    return glyph;
+}
+
+// The pictures of a --format text table, without their headings.
+QStringList pictures(const QByteArray& table) {
+    QStringList glyphs = QString::fromUtf8(table).split("\n\n", Qt::SkipEmptyParts);
+    for (QString& glyph : glyphs) glyph = glyph.section('\n', 1);
+    return glyphs;
+}
+
+const QString WenQuanYi12 = QStringLiteral("/usr/share/fonts/X11/misc/wenquanyi_9pt.pcf");
+
+}  // namespace
+
+class FontSizesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layouts_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("pixels");
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<bool>("lsbFirst");
+        QTest::addColumn<bool>("negative");
+        QTest::addColumn<QString>("bytes");
+        const auto add = [](const char* name, QSize size, const char* pixels, Scan scan, bool lsb,
+                            bool negative, const char* bytes) {
+            QTest::newRow(name) << size << QString(pixels) << int(scan) << lsb << negative
+                                << QString(bytes);
+        };
+        const QSize s12(12, 12), s24(24, 24), s8x16(8, 16);
+        const char* corners12 = "0,0 11,0 0,11 11,11";
+        add("12, rows", s12, corners12, Scan::Rows, false, false, "0=80 1=10 22=80 23=10");
+        add("12, rows, lsb first", s12, corners12, Scan::Rows, true, false,
+            "0=01 1=08 22=01 23=08");
+        add("12, rows, negative", s12, corners12, Scan::Rows, false, true,
+            "0=7F 1=E0 2=FF 3=F0 22=7F 23=E0");
+        add("12, rows, lsb first, negative", s12, corners12, Scan::Rows, true, true,
+            "0=FE 1=07 2=FF 3=0F 22=FE 23=07");
+        add("12, columns", s12, corners12, Scan::Columns, false, false, "0=80 1=10 22=80 23=10");
+        add("12, pages", s12, corners12, Scan::Pages, false, false, "0=01 11=01 12=08 23=08");
+        add("12, pages, negative", s12, corners12, Scan::Pages, false, true,
+            "0=FE 1=FF 11=FE 12=07 13=0F 23=07");
+        const char* three24 = "12,0 23,23 0,23";
+        add("24, rows", s24, three24, Scan::Rows, false, false, "1=08 69=80 71=01");
+        add("24, columns", s24, three24, Scan::Columns, false, false, "2=01 36=80 71=01");
+        add("24, pages", s24, three24, Scan::Pages, false, false, "12=01 48=80 71=80");
+        const char* three8x16 = "7,0 0,15 3,8";
+        add("8x16, rows", s8x16, three8x16, Scan::Rows, false, false, "0=01 8=10 15=80");
+        add("8x16, columns", s8x16, three8x16, Scan::Columns, false, false, "1=01 7=80 14=80");
+        add("8x16, pages", s8x16, three8x16, Scan::Pages, false, false, "7=01 8=80 11=01");
+    }
+
+    // Bytes not named (as "index=hex") are those of a blank glyph, whose padding bits are 0.
+    void layouts() {
+        QFETCH(QSize, size);
+        QFETCH(QString, pixels);
+        QFETCH(int, scan);
+        QFETCH(bool, lsbFirst);
+        QFETCH(bool, negative);
+        QFETCH(QString, bytes);
+        const Layout layout{Scan(scan), lsbFirst, negative};
+        Glyph blank;
+        blank.size = size;
+        std::vector<uint8_t> expected = layout.bytes(blank);
+        QCOMPARE(int(expected.size()), layout.byteCount(size));
+        for (const QString& named : bytes.split(' ')) {
+            const QStringList parts = named.split('=');
+            expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
+        }
+        QCOMPARE(layout.bytes(drawn(size, pixels)), expected);
+    }
+
+    void halfWidthIsTheLeftHalf() {
+        const QStringList half = pictures(glimmetFont({"--size", "8x16", "-f", "text", "Ag"}).out);
+        const QStringList full = pictures(glimmetFont({"-f", "text", "Ag"}).out);
+        QCOMPARE(half.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            QStringList left = full[k].split('\n');
+            for (QString& row : left) row.truncate(8);
+            QCOMPARE(half[k], left.join('\n'));
+        }
+    }
+
+    // WenQuanYi's ideographs stand from 10 pixels above the baseline of its 12-pixel face to 2
+    // below it: the em, whose top row is the glyph's.
+    void bitmapFaceAsItsOwnBitmap_data() {
+        QTest::addColumn<QString>("character");
+        for (const char* character : {"啊", "国", "A", "g", "齄"})
+            QTest::newRow(character) << QString::fromUtf8(character);
+    }
+
+    void bitmapFaceAsItsOwnBitmap() {
+        QFETCH(QString, character);
+        FT_Library library;
+        FT_Face face;
+        QCOMPARE(FT_Init_FreeType(&library), 0);
+        QCOMPARE(FT_New_Face(library, QFile::encodeName(WenQuanYi12).constData(), 0, &face), 0);
+        QCOMPARE(FT_Load_Char(face, character.toUcs4().front(), FT_LOAD_RENDER), 0);
+        const FT_Bitmap& bitmap = face->glyph->bitmap;
+        QStringList rows(12, QString(12, '.'));
+        for (unsigned y = 0; y < bitmap.rows; ++y)
+            for (unsigned x = 0; x < bitmap.width; ++x)
+                if (bitmap.buffer[y * bitmap.pitch + x / 8] & (0x80 >> x % 8))
+                    rows[10 - face->glyph->bitmap_top + int(y)][face->glyph->bitmap_left + int(x)] =
+                        '#';
+        FT_Done_Face(face);
+        FT_Done_FreeType(library);
+        const Run run = glimmetFont({"--size", "12", "-f", "text", character});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(pictures(run.out), QStringList(rows.join('\n')));
+    }
+
+    void slotFiles_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("charset");
+        QTest::addColumn<int>("slotCount");
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("HZK12") << "12"
+                               << "gb2312" << 87 * 94 << 24;
+        QTest::newRow("HZK24") << "24"
+                               << "gb2312" << 87 * 94 << 72;
+        QTest::newRow("ASC16") << "8x16"
+                               << "ascii" << 256 << 16;
+        QTest::newRow("ASC12") << "8x12"
+                               << "ascii" << 256 << 12;
+    }
+
+    // Each character at the slot of its code, unused slots blank, padding bits 0.
+    void slotFiles() {
+        QFETCH(QString, size);
+        QFETCH(QString, charset);
+        QFETCH(int, slotCount);
+        QFETCH(int, bytes);
+        const QByteArray file =
+            glimmetFont({"--charset", charset, "--size", size, "--format", "bin"}).out;
+        QCOMPARE(file.size(), slotCount * bytes);
+        const bool gb2312 = charset == "gb2312";
+        const auto slot = [&](int index) { return file.mid(index * bytes, bytes); };
+        const auto glyph = [&](const char* character) {
+            return glimmetFont({"--size", size, "--format", "bin", character}).out;
+        };
+        QCOMPARE(slot(gb2312 ? (0xB0 - 0xA1) * 94 : 'A'), glyph(gb2312 ? "啊" : "A"));
+        QCOMPARE(slot(gb2312 ? 86 * 94 + 93 : '~'), glyph(gb2312 ? "齄" : "~"));
+        QCOMPARE(slot(gb2312 ? (0xAA - 0xA1) * 94 : 0x7F), QByteArray(bytes, 0));
+        if (size == "12") {
+            for (int i = 1; i < file.size(); i += 2) QCOMPARE(file[i] & 0x0F, 0);
+        }
+    }
+
+    void failures_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const auto add = [](const char* name, const QStringList& arguments, int status,
+                            const char* message) {
+            QTest::newRow(name) << arguments << status << QString::fromUtf8(message);
+        };
+        const char* range = "is not N or WxH with each from 4 to 64";
+        add("size too small", {"--size", "3"}, 2, range);
+        add("size too wide", {"--size", "65x16"}, 2, range);
+        add("size without a height", {"--size", "16x"}, 2, range);
+        add("bad shift", {"--shift", "1,2,3"}, 2, "--shift: '1,2,3' is not DY or DX,DY");
+        add("unknown family", {"--font", "No Such Face"}, 1,
+            "--font: no font family 'No Such Face' is installed");
+        add("no such file", {"--font", "/none/face.ttf"}, 1, "no such font file '/none/face.ttf'");
+        add("a file that is no font", {"--font", QStringLiteral(GLIMMET_FONT)}, 1,
+            "is not a font file");
+        add("no strike at the size", {"--font", "WenQuanYi Bitmap Song", "--size", "24"}, 1,
+            "'WenQuanYi Bitmap Song' is a bitmap font without a 24-pixel size; its sizes: 12, "
+            "13, 14, 15, 16");
+        add("a strike's file at another size", {"--font", WenQuanYi12}, 1,
+            "without a 16-pixel size; its sizes: 12");
+    }
+
+    void failures() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const Run run = glimmetFont(arguments << "A");
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
+                 run.err);
+        QCOMPARE(run.out, QByteArray());
+    }
+
+    // Every GB2312 character in each default face, captured together as the command does,
+    // equals its capture on a canvas of its own, and none is cut by its square.
+    void wholeGb2312AsOneByOne_data() {
+        QTest::addColumn<QSize>("size");
+        for (const QSize size : {QSize(12, 12), QSize(13, 13), QSize(15, 15), QSize(8, 16),
+                                 QSize(24, 24), QSize(32, 32)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
+                << size;
+    }
+
+    void wholeGb2312AsOneByOne() {
+        QFETCH(QSize, size);
+        std::vector<QString> characters;
+        for (const CharsetEntry& entry : Gb2312())
+            if (entry.gb2312 >= 0xB0A1)
+                characters.push_back(QString::fromUcs4(&entry.codePoint, 1));
+        QString error;
+        const std::optional<Typeface> face =
+            FindTypeface(DefaultFamily(size.height()), size.height(), error);
+        QVERIFY2(face, qPrintable(error));
+        const CaptureSetup setup = TableCapture(face->font, size, face->emTop);
+        std::vector<char> cut;
+        const std::vector<Glyph> together = CaptureAll(characters, setup, &cut);
+        for (size_t i = 0; i < characters.size(); ++i) {
+            Surface canvas(setup.canvas);
+            if (CaptureGlyph(canvas, characters[i], face->font, setup.placement).ink !=
+                together[i].ink)
+                QFAIL(qPrintable(characters[i]));
+            QVERIFY2(!cut[i] || size.width() < size.height(), qPrintable(characters[i]));
+        }
+    }
+};
+
+QTEST_MAIN(FontSizesTest)
+#include "tst_font_sizes.moc"
