@@ -80,8 +80,8 @@ QString Layout::description(QSize size) const {
     }
     const int spare = 8 * bytesOf(scan == Scan::Rows ? w : h) - (scan == Scan::Rows ? w : h);
     const QString padding =
-        spare ? QStringLiteral(" The %1 bits past the glyph's edge in a %2's last byte are 0.")
-                    .arg(spare)
+        spare ? QStringLiteral(" The last %1 of a %2 lie past the glyph's edge and are 0.")
+                    .arg(spare == 1 ? QStringLiteral("bit") : QStringLiteral("%1 bits").arg(spare))
                     .arg(scan == Scan::Rows ? QStringLiteral("row") : QStringLiteral("column"))
               : QString();
     return QStringLiteral(

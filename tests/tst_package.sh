@@ -51,6 +51,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 fonts-unifont fonts-wqy-zenhei qt6-translations-l10n; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in xfonts-wqy fonts-arphic-gbsn00lp; do
+    [[ ", $recommends," == *", $package"[\ ,]* ]] || fail "Recommends lacks $package: $recommends"
+done
 
 lintian --fail-on error "$deb" || fail "lintian"
 echo "$(basename "$deb"): $(dpkg-deb -c "$deb" | grep -vc '/$') files, all in place"
