@@ -2,6 +2,7 @@
 
 #include "grid/surface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,11 +50,23 @@ Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font,
     return SampleGlyph(canvas, placement.size, placement.square);
 }
 
+// Straight from the image's lines, a span at a time, as this runs once for every glyph of a
+// table: the print is black on white, so a span holds ink when its pixels ANDed together are not
+// white.
 bool InkOutside(const Surface& canvas, QRect square) {
-    const QSize size = canvas.image().size();
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            if (!square.contains(x, y) && isInk(canvas.pixelColour(x, y))) return true;
+    const QImage& image = canvas.image();
+    const auto inkIn = [&](int y, int from, int to) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        QRgb all = 0xFFFFFFFF;
+        for (int x = from; x < to; ++x) all &= line[x];
+        return isInk(ColourOf(all));
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        const bool beside = y >= square.top() && y <= square.bottom();
+        if (beside ? inkIn(y, 0, std::max(0, square.left())) ||
+                         inkIn(y, std::min(image.width(), square.right() + 1), image.width())
+                   : inkIn(y, 0, image.width()))
+            return true;
     }
     return false;
 }

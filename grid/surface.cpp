@@ -16,10 +16,6 @@ QRgb toRgb(int32_t colour) {
     return qRgb(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
 }
 
-int32_t toColour(QRgb rgb) {
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
-}
-
 // Pixel coordinates far off the surface cannot be drawn or read: they overflow, as a coordinate
 // that is no number at all does.
 double checked(double pixels) {
@@ -147,12 +143,8 @@ int32_t Surface::Point(float x, float y) const {
     const QPointF p = toPixels(x, y);
     const double px = std::floor(p.x()), py = std::floor(p.y());
     if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) return -1;
-    return pixelColour(int(px), int(py));
-}
-
-// The image is always 32 bits a pixel: read the pixel straight from its line.
-int32_t Surface::pixelColour(int px, int py) const {
-    return toColour(reinterpret_cast<const QRgb*>(image_.constScanLine(py))[px]);
+    // The image is always 32 bits a pixel: read the pixel straight from its line.
+    return ColourOf(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
 }
 
 void Surface::Print(const QString& text, const QFont& font) {

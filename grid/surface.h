@@ -7,6 +7,11 @@
 
 class QFont;
 
+// A pixel's colour value: R + 256 G + 65536 B.
+constexpr int32_t ColourOf(QRgb rgb) {
+    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+}
+
 // A drawing area in the manner of a picture box: an image in user coordinates, filled circles,
 // text, and colours read back exactly as they were painted. No antialiasing anywhere.
 //
@@ -34,8 +39,6 @@ public:
     void Circle(float x, float y, float radius, int32_t colour);
     // The colour of the pixel under (x, y); -1 outside the area.
     int32_t Point(float x, float y) const;
-    // The colour of the pixel itself, which must lie on the area.
-    int32_t pixelColour(int px, int py) const;
 
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }
