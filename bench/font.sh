@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Times glimmet-font against lv_font_conv 1.5.3 on the 20,902 CJK ideographs U+4E00..U+9FA5,
-# both writing 16x16 1-bit bitmaps from Unifont, and checks that glimmet-font's cost is linear.
+# Times glimmet-font against its peers, alternating in the same run of this script:
+# - 16 x 16 from Unifont, the 20,902 CJK ideographs U+4E00..U+9FA5, against otf2bdf (a C program
+#   on FreeType that renders every glyph at one size) and lv_font_conv 1.5.3, all writing 1-bit
+#   bitmaps;
+# - 24 x 24 from the default 24-pixel face (AR PL SungtiL GB), the 6,763 GB2312 hanzi, against
+#   otf2bdf on the same face and code points;
+# and checks that glimmet-font's cost is linear in the glyphs.
 #
 # Usage: bench/font.sh [GLIMMET_FONT]      (default build/glimmet-font, built when missing)
 #        BENCH_RUNS=7 bench/font.sh ...    (rounds, the first dropped as warm-up; default 5)
-#
-# One lv_font_conv run takes minutes here, so a whole run of this script takes a while.
+#        BENCH_LV=0 bench/font.sh ...      (leave lv_font_conv out: it takes a minute a run)
 set -euo pipefail
 
 # A path given on the command line is relative to the caller's folder, so pin it before
@@ -19,11 +23,12 @@ runs=${BENCH_RUNS:-5}
 # $EPOCHREALTIME prints the locale's decimal point; awk and printf below want a dot.
 export LC_ALL=C
 
+lv_on=${BENCH_LV:-1}
 # Node may come from outside Debian (nodesource ships npm inside its nodejs), so only fall
 # back to the Debian packages when there is no npm at all.
-command -v npm >/dev/null || ensure_packages nodejs npm
+[ "$lv_on" = 1 ] && ! command -v npm >/dev/null && ensure_packages nodejs npm
 # GNU time for the peak RSS; the shell's time keyword cannot give it.
-ensure_packages time fonts-unifont
+ensure_packages time fonts-unifont fonts-arphic-gbsn00lp otf2bdf
 
 if [ -z "$arg" ] && [ ! -x "$glimmet_font" ]; then
     ensure_packages "${PACKAGES[@]}"
@@ -34,23 +39,34 @@ fi
 # lv_font_conv lives under build/, never in the tree: no package.json or node_modules in git.
 npm_dir=build/bench-npm
 lv=$npm_dir/node_modules/lv_font_conv/lv_font_conv.js
-if [ "$(node -p "require('./$npm_dir/node_modules/lv_font_conv/package.json').version" 2>/dev/null)" != 1.5.3 ]; then
+if [ "$lv_on" = 1 ] &&
+    [ "$(node -p "require('./$npm_dir/node_modules/lv_font_conv/package.json').version" 2>/dev/null)" != 1.5.3 ]; then
     npm install --prefix "$npm_dir" --no-audit --no-fund lv_font_conv@1.5.3 >/dev/null
 fi
 
 font=/usr/share/fonts/opentype/unifont/unifont.otf
+song=/usr/share/fonts/truetype/arphic-gbsn00lp/gbsn00lp.ttf
 dir=build/bench-font
 mkdir -p "$dir"
-# No trailing newline: every character of the file is a glyph to make.
+# No trailing newline: every character of the file is a glyph to make. The GB2312 hanzi are also
+# written as otf2bdf's subset of code points.
 python3 - "$dir" <<'EOF'
 import sys
 text = "".join(chr(c) for c in range(0x4E00, 0x9FA5 + 1))
 for n in (1000, 5000, len(text)):
     with open(f"{sys.argv[1]}/cjk-{n}.txt", "w", encoding="utf-8") as f:
         f.write(text[:n])
+hanzi = [bytes([hi, lo]).decode("gb2312") for hi in range(0xB0, 0xF8) for lo in range(0xA1, 0xFF)
+         if not (hi == 0xD7 and lo > 0xF9)]
+with open(f"{sys.argv[1]}/hanzi.subset", "w") as f:
+    f.write(" ".join(str(ord(c)) for c in hanzi))
 EOF
 
 run_gf() { "$glimmet_font" --format bin -i "$dir/cjk-$1.txt" -o "$dir/gf-$1.bin"; }
+run_gf24() { "$glimmet_font" --format bin --size 24 --charset gb2312-hanzi -o "$dir/gf-24.bin"; }
+# otf2bdf exits with 8 even when it wrote every glyph; the glyph count below checks its work.
+run_otf() { otf2bdf -p 16 -r 72 -l '19968_40869' "$font" -o "$dir/otf.bdf" || true; }
+run_otf24() { otf2bdf -p 24 -r 72 -l "$(cat "$dir/hanzi.subset")" "$song" -o "$dir/otf-24.bdf" || true; }
 # Exactly the conversion a user would ask for: 16 px, 1 bpp, raw bitmaps, nothing else. It runs
 # under GNU time for its peak RSS; at minutes a run the wrapper's cost is nothing.
 run_lv() {
@@ -67,26 +83,38 @@ elapsed() {
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 echo "machine:      $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
-echo "node:         $(node --version), lv_font_conv $(node "$lv" --version)"
+echo "peers:        $(otf2bdf -v 2>&1 | head -1 | tr -s ' ')$([ "$lv_on" = 1 ] && echo ", node $(node --version), lv_font_conv $(node "$lv" --version)")"
 echo "glimmet-font: $glimmet_font"
-echo "rounds:       $runs (first dropped), lv_font_conv takes minutes a run"
+echo "rounds:       $runs (first dropped)"
 echo
 
-# Alternate the two so that a slow spell of the machine hits both alike.
-gf_times=() lv_times=() lv_rss=()
+# Alternate the programs so that a slow spell of the machine hits them alike.
+gf_times=() otf_times=() lv_times=() lv_rss=() gf24_times=() otf24_times=()
 for ((r = 0; r < runs; r++)); do
     g=$(elapsed run_gf 20902)
-    l=$(elapsed run_lv)
-    printf 'round %d: glimmet-font %8.3f s   lv_font_conv %8.3f s%s\n' "$r" "$g" "$l" \
-        "$([ "$r" -eq 0 ] && echo '   (warm-up)')"
+    o=$(elapsed run_otf)
+    l=0
+    [ "$lv_on" = 1 ] && l=$(elapsed run_lv)
+    g24=$(elapsed run_gf24)
+    o24=$(elapsed run_otf24)
+    printf 'round %d: 16 px: glimmet-font %6.3f s  otf2bdf %6.3f s  lv_font_conv %7.3f s   24 px: glimmet-font %6.3f s  otf2bdf %6.3f s%s\n' \
+        "$r" "$g" "$o" "$l" "$g24" "$o24" "$([ "$r" -eq 0 ] && echo '   (warm-up)')"
     if [ "$r" -gt 0 ]; then
-        gf_times+=("$g") lv_times+=("$l") lv_rss+=("$(cat "$dir/lv.rss")")
+        gf_times+=("$g") otf_times+=("$o") lv_times+=("$l") gf24_times+=("$g24") otf24_times+=("$o24")
+        [ "$lv_on" = 1 ] && lv_rss+=("$(cat "$dir/lv.rss")")
     fi
 done
 
-# A wrong table would make the speed meaningless: 32 bytes a glyph.
-size=$(stat -c %s "$dir/gf-20902.bin")
-[ "$size" -eq $((32 * 20902)) ] || echo "WARNING: glimmet-font wrote $size bytes, not $((32 * 20902))"
+# A wrong table would make the speed meaningless.
+check_size() {
+    local size
+    size=$(stat -c %s "$1")
+    [ "$size" -eq "$2" ] || echo "WARNING: $1 holds $size bytes, not $2"
+}
+check_size "$dir/gf-20902.bin" $((32 * 20902))
+check_size "$dir/gf-24.bin" $((72 * 6763))
+[ "$(grep -c STARTCHAR "$dir/otf.bdf")" -eq 20902 ] || echo "WARNING: otf2bdf missed glyphs at 16"
+[ "$(grep -c STARTCHAR "$dir/otf-24.bdf")" -eq 6763 ] || echo "WARNING: otf2bdf missed glyphs at 24"
 
 # The linear check runs glimmet-font alone; the 20,902 figure is the one from the alternation.
 declare -A lin
@@ -99,27 +127,40 @@ for n in 1000 5000; do
     lin[$n]=$(median "${t[@]}")
 done
 gf=$(median "${gf_times[@]}")
-lvm=$(median "${lv_times[@]}")
+otf=$(median "${otf_times[@]}")
+gf24=$(median "${gf24_times[@]}")
+otf24=$(median "${otf24_times[@]}")
 lin[20902]=$gf
 
-# Peak RSS in a run of its own, so the timed runs carry no wrapper.
-/usr/bin/time -f %M -o "$dir/gf.rss" "$glimmet_font" --format bin -i "$dir/cjk-20902.txt" -o "$dir/gf-20902.bin"
-gf_mb=$(awk -v k="$(cat "$dir/gf.rss")" 'BEGIN { printf "%.1f", k / 1024 }')
-lv_mb=$(awk -v k="$(median "${lv_rss[@]}")" 'BEGIN { printf "%.0f", k / 1024 }')
+# Peak RSS in runs of their own, so the timed runs carry no wrapper.
+rss() { /usr/bin/time -f %M -o "$dir/rss" "$@" && awk -v k="$(cat "$dir/rss")" 'BEGIN { printf "%.1f", k / 1024 }'; }
+gf_mb=$(rss "$glimmet_font" --format bin -i "$dir/cjk-20902.txt" -o "$dir/gf-20902.bin")
+gf24_mb=$(rss "$glimmet_font" --format bin --size 24 --charset gb2312-hanzi -o "$dir/gf-24.bin")
 
 echo
-echo "20,902 glyphs, median of $((runs - 1)):"
-awk -v g="$gf" -v l="$lvm" -v m="$gf_mb" -v lm="$lv_mb" 'BEGIN {
-    r = l / g
-    printf "  %-26s %12s   %-12s %s\n", "", "figure", "target", "met"
-    printf "  %-26s %10.3f s   %-12s %s\n", "glimmet-font", g, "<= 0.5 s", (g <= 0.5 ? "yes" : "no")
-    printf "  %-26s %10.3f s\n", "lv_font_conv", l
-    printf "  %-26s %10.1f x   %-12s %s\n", "lv_font_conv/glimmet-font", r, ">= 100 x", (r >= 100 ? "yes" : "no")
-    printf "  %-26s %9.1f MB   %-12s %s\n", "glimmet-font peak RSS", m, "<= 64 MB", (m <= 64 ? "yes" : "no")
-    printf "  %-26s %9.0f MB\n", "lv_font_conv peak RSS", lm
+echo "median of $((runs - 1)):"
+printf '  %-34s %12s   %-12s %s\n' "" "figure" "target" "met"
+awk -v g="$gf" -v o="$otf" -v g24="$gf24" -v o24="$otf24" -v m="$gf_mb" -v m24="$gf24_mb" 'BEGIN {
+    row = "  %-34s %10.3f s\n"
+    ratio = "  %-34s %10.2f x   %-12s %s\n"
+    printf row, "16 px: glimmet-font", g
+    printf row, "16 px: otf2bdf", o
+    printf ratio, "16 px: otf2bdf / glimmet-font", o / g, ">= 2 x", (o / g >= 2 ? "yes" : "no")
+    printf row, "24 px: glimmet-font", g24
+    printf row, "24 px: otf2bdf", o24
+    printf ratio, "24 px: otf2bdf / glimmet-font", o24 / g24, "> 1 x", (o24 / g24 > 1 ? "yes" : "no")
+    printf "  %-34s %9.1f MB   %-12s %s\n", "16 px: glimmet-font peak RSS", m, "<= 64 MB", (m <= 64 ? "yes" : "no")
+    printf "  %-34s %9.1f MB   %-12s %s\n", "24 px: glimmet-font peak RSS", m24, "<= 64 MB", (m24 <= 64 ? "yes" : "no")
 }'
+if [ "$lv_on" = 1 ]; then
+    awk -v g="$gf" -v l="$(median "${lv_times[@]}")" -v lm="$(median "${lv_rss[@]}")" 'BEGIN {
+        printf "  %-34s %10.3f s\n", "16 px: lv_font_conv", l
+        printf "  %-34s %10.1f x   %-12s %s\n", "16 px: lv_font_conv / glimmet-font", l / g, ">= 100 x", (l / g >= 100 ? "yes" : "no")
+        printf "  %-34s %9.0f MB\n", "lv_font_conv peak RSS", lm / 1024
+    }'
+fi
 echo
-echo "glimmet-font cost per glyph (linear when the last column stays flat):"
+echo "glimmet-font cost per glyph at 16 px (linear when the last column stays flat):"
 printf '  %8s %12s %12s\n' glyphs "median s" "us/glyph"
 for n in 1000 5000 20902; do
     awk -v n="$n" -v t="${lin[$n]}" 'BEGIN { printf "  %8d %12.4f %12.2f\n", n, t, t / n * 1e6 }'
