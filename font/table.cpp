@@ -44,10 +44,6 @@ QString indexType(qsizetype count) {
     return QString::fromLatin1(types[indexBytes(count)]);
 }
 
-}  // namespace
-
-namespace {
-
 QString textName(const Table& table) {
     return table.name + QStringLiteral("_text");
 }
