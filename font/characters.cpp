@@ -3,7 +3,7 @@
 #include "capture/characters.h"
 #include "font/charsets.h"
 
-void Characters::add(const QString& character, bool unique) {
+void Characters::add(const QString& character) {
     if (QChar::category(character.front().unicode()) == QChar::Other_Control) return;
     auto found = index_.constFind(character);
     if (found == index_.constEnd()) {
@@ -11,14 +11,12 @@ void Characters::add(const QString& character, bool unique) {
         distinct.push_back(character);
         const QList<uint> ucs4 = character.toUcs4();
         gb2312.push_back(ucs4.size() == 1 ? Gb2312Code(ucs4.front()) : 0);
-    } else if (unique) {
-        return;
     }
     sequence.push_back(*found);
 }
 
-void Characters::addText(const QString& text, bool unique) {
-    ForEachCharacter(text, [&](const QString& character) { add(character, unique); });
+void Characters::addText(const QString& text) {
+    ForEachCharacter(text, [&](const QString& character) { add(character); });
 }
 
 namespace {

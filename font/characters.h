@@ -8,15 +8,15 @@
 #include <vector>
 
 // The characters of a table: each distinct one once, in order of first appearance, and the
-// table's sequence of them (duplicates included, unless the table is to hold each once).
+// sequence of every appearance.
 struct Characters {
     std::vector<QString> distinct;
     std::vector<uint16_t> gb2312;   // of each distinct character, or 0
     std::vector<int32_t> sequence;  // indexes into distinct
 
     // Adds one character of the input; control characters are skipped.
-    void add(const QString& character, bool unique);
-    void addText(const QString& text, bool unique);
+    void add(const QString& character);
+    void addText(const QString& text);
     bool empty() const { return sequence.empty(); }
 
 private:

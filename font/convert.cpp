@@ -11,6 +11,7 @@
 #include <QRawFont>
 
 #include <functional>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -49,7 +50,7 @@ bool addFile(const Options& options, Characters& characters) {
     QString text = QString::fromUtf8(*bytes);
     bytes.reset();
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);  // a byte order mark is no character
-    characters.addText(text, options.unique);
+    characters.addText(text);
     return true;
 }
 
@@ -57,11 +58,11 @@ std::optional<Characters> readCharacters(const Options& options) {
     Characters characters;
     if (!options.charset.isEmpty()) {
         for (const CharsetEntry& entry : Charset(options.charset))
-            characters.add(QString::fromUcs4(&entry.codePoint, 1), options.unique);
+            characters.add(QString::fromUcs4(&entry.codePoint, 1));
     } else if (!options.input.isEmpty()) {
         if (!addFile(options, characters)) return std::nullopt;
     } else {
-        for (const QString& text : options.texts) characters.addText(text, options.unique);
+        for (const QString& text : options.texts) characters.addText(text);
     }
     if (characters.empty()) {
         Complain(QStringLiteral("no character to convert in %1").arg(inputName(options)));
@@ -101,32 +102,66 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
                         QStringLiteral("%1 x %2 square").arg(size.width()).arg(size.height()));
 }
 
-// Slots of a whole character set, each at its place, the unused ones unlit.
+// Records with a GB2312 code need one for every character.
+bool allCoded(const Characters& characters) {
+    QStringList uncoded;
+    for (size_t i = 0; i < characters.distinct.size(); ++i)
+        if (!characters.gb2312[i]) uncoded << Named(characters.distinct[i]);
+    if (uncoded.isEmpty()) return true;
+    QString named = uncoded.first(std::min<qsizetype>(uncoded.size(), NamedInWarnings)).join(", ");
+    if (uncoded.size() > NamedInWarnings)
+        named += QStringLiteral(" and %1 more").arg(uncoded.size() - NamedInWarnings);
+    Complain(QStringLiteral("--index gb2312: no GB2312 code for ") + named);
+    return false;
+}
+
+// Where a table puts its characters: in slots of a whole character set, or one after another.
+enum class Slots { None, Gb2312, Ascii };
+
+Slots slotsOf(const Options& options) {
+    const Table& table = options.table;
+    const bool binary = table.format == Format::Binary;
+    const bool halfWidth = table.size.width() < table.size.height();
+    if (table.records == Records::Gb2312Slots ||
+        (binary && options.charset == QLatin1String("gb2312")))
+        return Slots::Gb2312;
+    if (binary && halfWidth && options.charset == QLatin1String("ascii")) return Slots::Ascii;
+    return Slots::None;
+}
+
+// The glyph of each slot, its place given by slotOf, the unused slots blank and labelled by
+// codeOf.
 void writeSlots(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
-                int slotCount, const std::function<int(size_t)>& slotOf, Output& output) {
-    const qsizetype bytes = table.layout.byteCount(table.size);
+                const std::function<int(size_t)>& slotOf,
+                const std::function<uint16_t(int)>& codeOf, Output& output) {
+    std::vector<int32_t> characterOf(size_t(table.count), -1);
+    for (size_t i = 0; i < characters.distinct.size(); ++i)
+        characterOf[size_t(slotOf(i))] = int32_t(i);
     Glyph blank;
     blank.size = table.size;
-    const std::vector<uint8_t> unlit = table.layout.bytes(blank);
-    QByteArray file;
-    file.reserve(slotCount * bytes);
-    for (int slot = 0; slot < slotCount; ++slot)
-        file.append(reinterpret_cast<const char*>(unlit.data()), bytes);
-    for (size_t i = 0; i < characters.distinct.size(); ++i) {
-        const std::vector<uint8_t> glyph = table.layout.bytes(glyphs[i]);
-        std::copy(glyph.begin(), glyph.end(), file.begin() + slotOf(i) * bytes);
+    output.write(table.header());
+    for (int slot = 0; slot < table.count; ++slot) {
+        const int32_t i = characterOf[size_t(slot)];
+        output.write(i < 0 ? table.glyph({}, codeOf(slot), blank)
+                           : table.glyph(characters.distinct[i], characters.gb2312[i], glyphs[i]));
+        output.write(table.separator(slot + 1 == table.count));
     }
-    output.write(file);
+    output.write(table.footer());
 }
+
+constexpr int Gb2312Rows = 87, Gb2312Slots = 94;
 
 // HZK16, HZK12 and their kin: 87 rows of 94 slots, every code of GB2312 in its place.
 void writeGb2312Slots(const Table& table, const Characters& characters,
                       const std::vector<Glyph>& glyphs, Output& output) {
     writeSlots(
-        table, characters, glyphs, 87 * 94,
+        table, characters, glyphs,
         [&](size_t i) {
             const int hi = characters.gb2312[i] >> 8, lo = characters.gb2312[i] & 0xFF;
-            return (hi - 0xA1) * 94 + lo - 0xA1;
+            return (hi - 0xA1) * Gb2312Slots + lo - 0xA1;
+        },
+        [](int slot) {
+            return uint16_t((0xA1 + slot / Gb2312Slots) << 8 | (0xA1 + slot % Gb2312Slots));
         },
         output);
 }
@@ -135,35 +170,51 @@ void writeGb2312Slots(const Table& table, const Characters& characters,
 void writeAsciiSlots(const Table& table, const Characters& characters,
                      const std::vector<Glyph>& glyphs, Output& output) {
     writeSlots(
-        table, characters, glyphs, 256,
-        [&](size_t i) { return int(characters.distinct[i].front().unicode()); }, output);
+        table, characters, glyphs,
+        [&](size_t i) { return int(characters.distinct[i].front().unicode()); },
+        [](int) { return uint16_t(0); }, output);
 }
 
 // A character that comes back is written from its first text.
 void writeTable(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
-                Output& output) {
+                const std::vector<int32_t>& order, Output& output) {
     std::vector<QByteArray> texts(characters.distinct.size());
     output.write(table.header());
-    for (size_t k = 0; k < characters.sequence.size(); ++k) {
-        const int32_t i = characters.sequence[k];
+    for (size_t k = 0; k < order.size(); ++k) {
+        const int32_t i = order[k];
         if (texts[i].isNull())
             texts[i] = table.glyph(characters.distinct[i], characters.gb2312[i], glyphs[i]);
         output.write(texts[i]);
-        output.write(table.separator(k + 1 == characters.sequence.size()));
+        output.write(table.separator(k + 1 == order.size()));
     }
     output.write(table.footer());
 }
 
-void write(const Options& options, const Table& table, const Characters& characters,
+// Each character once, or every appearance in order.
+std::vector<int32_t> order(const Options& options, const Characters& characters) {
+    if (!options.unique) return characters.sequence;
+    std::vector<int32_t> distinct(characters.distinct.size());
+    std::iota(distinct.begin(), distinct.end(), 0);
+    return distinct;
+}
+
+void write(const Options& options, Table& table, const Characters& characters,
            const std::vector<Glyph>& glyphs, Output& output) {
-    const bool binary = table.format == Format::Binary;
-    const bool halfWidth = table.size.width() < table.size.height();
-    if (binary && options.charset == QLatin1String("gb2312"))
-        writeGb2312Slots(table, characters, glyphs, output);
-    else if (binary && halfWidth && options.charset == QLatin1String("ascii"))
-        writeAsciiSlots(table, characters, glyphs, output);
-    else
-        writeTable(table, characters, glyphs, output);
+    switch (slotsOf(options)) {
+        case Slots::Gb2312:
+            table.count = Gb2312Rows * Gb2312Slots;
+            return writeGb2312Slots(table, characters, glyphs, output);
+        case Slots::Ascii:
+            table.count = 256;
+            return writeAsciiSlots(table, characters, glyphs, output);
+        case Slots::None:
+            break;
+    }
+    const std::vector<int32_t> glyphOrder = order(options, characters);
+    table.count = qsizetype(glyphOrder.size());
+    // The text, glyph by glyph, for a table of each character once.
+    if (options.unique && options.charset.isEmpty()) table.text = characters.sequence;
+    writeTable(table, characters, glyphs, glyphOrder, output);
 }
 
 }  // namespace
@@ -171,6 +222,7 @@ void write(const Options& options, const Table& table, const Characters& charact
 Status Convert(const Options& options) {
     const std::optional<Characters> characters = readCharacters(options);
     if (!characters) return Failure;
+    if (options.table.records == Records::Gb2312Index && !allCoded(*characters)) return Failure;
     Table table = options.table;
     const int em = table.size.height();
     QString error;
@@ -184,16 +236,20 @@ Status Convert(const Options& options) {
     warn(*characters, typeface->font, cut, table.size);
     table.face = typeface->face;
     table.file = typeface->file;
-    table.count = qsizetype(characters->sequence.size());
-    Output output;
+    Output output, header;
     if (!output.open(options.output)) return Complain(output.error()), Failure;
+    const bool declared = !options.header.isEmpty();
+    if (declared && !header.open(options.header)) return Complain(header.error()), Failure;
     write(options, table, *characters, glyphs, output);
+    if (declared) header.write(table.declarations());
     if (!options.sheet.isEmpty()) {
         if (!WriteSheet(options.sheet, *characters, glyphs, error)) {
             Complain(error);
             return Failure;  // the table is not put in place either
         }
     }
+    // The table first: a header without its table would not link.
     if (!output.commit()) return Complain(output.error()), Failure;
+    if (declared && !header.commit()) return Complain(header.error()), Failure;
     return Success;
 }

@@ -1,8 +1,10 @@
 #include "font/options.h"
 
+#include "font/boards.h"
 #include "font/charsets.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -26,8 +28,17 @@ Output:
                          at 12), with --charset ascii at a half-width size 256 slots (ASC16
                          at 8x16, ASC12 at 8x12)
   -o, --output FILE      write to FILE, whole or not at all (default: standard output)
+  --target TOOLCHAIN     what compiles or assembles the table: c (default: portable C,
+                         assembly with DB 0FCH), keil (C51 code memory, A51), sdcc (__code,
+                         sdas8051 with .db 0xFC), as31 (assembly only, .db 0FCH) or avr
+                         (avr-gcc PROGMEM, avr-as with .byte 0xFC)
+  --header FILE          also write a C header declaring the table (extern), for projects of
+                         several source files; the table itself is then not static
   --name IDENT           the name of the C array and the assembly label (default glyphs)
-  --db WORD              the assembly data directive (default DB; .db for as31 and sdas8051)
+  --db WORD              the assembly data directive (default: the target's)
+  --index gb2312         C and asm: each glyph as a record, its two GB2312 bytes first
+  --slots                C and asm, with --charset gb2312: all 87 x 94 slots, blank ones
+                         included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
   --sheet FILE.png       also draw every glyph as LEDs on a proof sheet
 
 Glyphs:
@@ -41,12 +52,18 @@ Glyphs:
                          a font that sits high or low in its em
 
 Layout:
+  --board NAME           the layout and size a board needs: ssd1306 or sh1106 (OLED pages,
+                         any size), max7219 (8x8 rows), 74hc595 (16x16 rows, negative),
+                         hub12 (P10 panels, 16x16 rows, negative) or st7920 (12864 LCD
+                         graphics, 16x16 rows); --scan, --size, --lsb-first and --negative
+                         given with it win wherever they stand
   --scan ORDER           rows (default): across rows, each row as two bytes, left half first;
                          columns: down columns, each column as two bytes, upper half first;
                          pages: two bands of eight rows, one byte a column, top pixel in bit 0
   --lsb-first            the first pixel of a byte in bit 0 (for pages: the top pixel in bit 7)
   --negative             a lit LED is a 0 bit
-  --unique               each character once, at its first appearance
+  --unique               each character once, at its first appearance; in C and asm the
+                         text follows as indexes into the table (NAME_text)
 
   -h, --help             show this help
   --version              show the version
@@ -120,44 +137,108 @@ bool readShift(const QString& value, QPoint& shift) {
     return false;
 }
 
+// A board's layout and size first; the layout options given beside it win.
+bool readLayout(const QCommandLineParser& parser, Table& table) {
+    QString board, scan, size;
+    if (!single(parser, "board", board) || !single(parser, "scan", scan) ||
+        !single(parser, "size", size))
+        return false;
+    if (!board.isEmpty()) {
+        const auto& boards = Boards();
+        const auto found = std::find_if(boards.begin(), boards.end(), [&](const Board& b) {
+            return board == QLatin1String(b.name);
+        });
+        if (found == boards.end()) {
+            QStringList names;
+            for (const Board& b : boards) names << QLatin1String(b.name);
+            Complain(QStringLiteral("--board: '%1' is not one of %2").arg(board, names.join(", ")));
+            return false;
+        }
+        table.layout = found->layout;
+        if (!found->size.isEmpty()) table.size = found->size;
+    }
+    if ((!size.isEmpty() && !readSize(size, table.size)) ||
+        (!scan.isEmpty() &&
+         !choose("scan", scan,
+                 {{"rows", Scan::Rows}, {"columns", Scan::Columns}, {"pages", Scan::Pages}},
+                 table.layout.scan)))
+        return false;
+    table.layout.lsbFirst = table.layout.lsbFirst || parser.isSet("lsb-first");
+    table.layout.negative = table.layout.negative || parser.isSet("negative");
+    return true;
+}
+
+bool readTarget(const QCommandLineParser& parser, Table& table) {
+    QString target = QStringLiteral("c"), index;
+    if (!single(parser, "target", target) || !single(parser, "index", index)) return false;
+    if (!index.isEmpty() &&
+        !choose("index", index, {{"gb2312", Records::Gb2312Index}}, table.records))
+        return false;
+    if (parser.isSet("slots")) table.records = Records::Gb2312Slots;
+    return choose("target", target,
+                  {{"c", Target::C},
+                   {"keil", Target::Keil},
+                   {"sdcc", Target::Sdcc},
+                   {"as31", Target::As31},
+                   {"avr", Target::Avr}},
+                  table.toolchain.target);
+}
+
 bool readValues(const QCommandLineParser& parser, Options& options) {
-    QString format = QStringLiteral("c"), scan = QStringLiteral("rows"), size, shift;
+    QString format = QStringLiteral("c"), shift;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
         !single(parser, "format", format) || !single(parser, "output", options.output) ||
-        !single(parser, "name", options.table.name) ||
+        !single(parser, "header", options.header) || !single(parser, "name", options.table.name) ||
         !single(parser, "db", options.table.directive) || !single(parser, "sheet", options.sheet) ||
-        !single(parser, "scan", scan) || !single(parser, "size", size) ||
         !single(parser, "font", options.font) || !single(parser, "shift", shift))
         return false;
-    if ((!size.isEmpty() && !readSize(size, options.table.size)) ||
-        !readShift(shift, options.shift))
-        return false;
     Table& table = options.table;
+    if (!readShift(shift, options.shift) || !readLayout(parser, table) ||
+        !readTarget(parser, table))
+        return false;
     if (!choose("format", format,
                 {{"c", Format::C},
                  {"asm", Format::Assembly},
                  {"bin", Format::Binary},
                  {"text", Format::Text}},
-                table.format) ||
-        !choose("scan", scan,
-                {{"rows", Scan::Rows}, {"columns", Scan::Columns}, {"pages", Scan::Pages}},
-                table.layout.scan))
+                table.format))
         return false;
     if (!isIdentifier(table.name))
         return Complain(QStringLiteral("--name: '%1' is not a C identifier").arg(table.name)),
                false;
-    if (!isDirective(table.directive))
+    if (!table.directive.isEmpty() && !isDirective(table.directive))
         return Complain(QStringLiteral("--db: '%1' is not a directive").arg(table.directive)),
                false;
     if (!options.charset.isEmpty() && Charset(options.charset).empty())
         return Complain(QStringLiteral("--charset: '%1' is not one of gb2312, gb2312-hanzi, ascii")
                             .arg(options.charset)),
                false;
-    table.layout.lsbFirst = parser.isSet("lsb-first");
-    table.layout.negative = parser.isSet("negative");
+    table.shared = !options.header.isEmpty();
     options.unique = parser.isSet("unique");
     options.texts = parser.positionalArguments();
     return true;
+}
+
+// Options that each need another, or that cannot go together.
+bool consistent(const Options& options) {
+    const Table& table = options.table;
+    const bool source = table.format == Format::C || table.format == Format::Assembly;
+    QString problem;
+    if (table.format == Format::C && !table.toolchain.hasC())
+        problem = QStringLiteral("--target as31 is an assembler: give --format asm");
+    else if (!options.header.isEmpty() && table.format != Format::C)
+        problem = QStringLiteral("--header needs --format c");
+    else if (!options.header.isEmpty() && !options.output.isEmpty() &&
+             QFileInfo(options.header).absoluteFilePath() ==
+                 QFileInfo(options.output).absoluteFilePath())
+        problem = QStringLiteral("--header and --output name the same file");
+    else if (table.records != Records::Glyphs && !source)
+        problem = QStringLiteral("--index and --slots need --format c or asm");
+    else if (table.records == Records::Gb2312Slots && options.charset != QLatin1String("gb2312"))
+        problem = QStringLiteral("--slots needs --charset gb2312");
+    if (problem.isEmpty()) return true;
+    Complain(problem);
+    return false;
 }
 
 bool oneInput(const Options& options) {
@@ -185,6 +266,11 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         {"name", {}, "IDENT"},
         {"db", {}, "WORD"},
         {"sheet", {}, "FILE"},
+        {"target", {}, "TOOLCHAIN"},
+        {"header", {}, "FILE"},
+        {"index", {}, "SET"},
+        {"slots", {}},
+        {"board", {}, "NAME"},
         {"scan", {}, "ORDER"},
         {{"s", "size"}, {}, "SIZE"},
         {"font", {}, "FONT"},
@@ -209,6 +295,9 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         return std::nullopt;
     }
     Options options;
-    if (!readValues(parser, options) || !oneInput(options)) return std::nullopt;
+    if (parser.isSet("index") && parser.isSet("slots"))
+        return Complain(QStringLiteral("--index and --slots do not go together")), std::nullopt;
+    if (!readValues(parser, options) || !oneInput(options) || !consistent(options))
+        return std::nullopt;
     return options;
 }

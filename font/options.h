@@ -20,6 +20,7 @@ struct Options {
     QPoint shift;  // of the print, in pixels right and down
     bool unique = false;
     QString output;  // empty for standard output
+    QString header;  // empty for none
     QString sheet;
 };
 

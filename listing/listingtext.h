@@ -6,8 +6,9 @@
 
 enum class Syntax { C, Assembly };
 
-// One byte as a constant: "0x7F" in C; "7FH" in assembly, with a leading 0 where the first digit
-// is a letter ("0FFH") so that an assembler reads a number, not a symbol.
+// One byte as a constant: "0x7F" in C, and for the assemblers that read C's numbers (sdas8051,
+// GNU as); "7FH" in Intel's assembly (A51, as31), with a leading 0 where the first digit is a
+// letter ("0FFH") so that an assembler reads a number, not a symbol.
 QString ValueText(uint8_t value, Syntax syntax);
 
 // The listing, built one value at a time: four values to a line, "," between them, the line end

@@ -1,9 +1,11 @@
 // glimmet-font: the bytes of the window for every character, the layouts stated by hand, the
 // character sets and the HZK16 file, the proof sheet, and how the command fails.
 #include "capture/fonts.h"
+#include "font/boards.h"
 #include "font/charsets.h"
 #include "font/glyphs.h"
 #include "font/layout.h"
+#include "font/picture.h"
 #include "font/sheet.h"
 #include "grid/surface.h"
 #include "tests/support.h"
@@ -48,6 +50,18 @@ QStringList corners() {
     return rows;
 }
 
+// The bytes of a blank glyph but those named as "index=hex".
+std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes) {
+    Glyph blank;
+    blank.size = size;
+    std::vector<uint8_t> expected = layout.bytes(blank);
+    for (const QString& named : bytes.split(' ')) {
+        const QStringList parts = named.split('=');
+        expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
+    }
+    return expected;
+}
+
 }  // namespace
 
 class FontTest : public QObject {
@@ -85,6 +99,25 @@ private slots:
         add("no such file", "-i MISSING", "", 1, "cannot read '");
         add("a folder to read", "-i DIR", "", 1, "cannot read '");
         add("no such folder to write", "A -o DIR/none/t.c", "", 1, "cannot write '");
+        add("no such folder for the header", "A --header DIR/none/t.h", "", 1, "cannot write '");
+        add("bad target", "--target keil51 A", "", 2,
+            "--target: 'keil51' is not one of c, keil, sdcc, as31, avr");
+        add("bad board", "--board ws2812 A", "", 2,
+            "--board: 'ws2812' is not one of ssd1306, sh1106, max7219, 74hc595, hub12, st7920");
+        add("C for an assembler", "--target as31 A", "", 2,
+            "--target as31 is an assembler: give --format asm");
+        add("a header for assembly", "--header DIR/t.h --format asm A", "", 2,
+            "--header needs --format c");
+        add("the header is the table", "--header DIR/out.c A", "", 2,
+            "--header and --output name the same file");
+        add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
+        add("records in binary", "--index gb2312 --format bin A", "", 2,
+            "--index and --slots need --format c or asm");
+        add("slots of a text", "--slots 欢", "", 2, "--slots needs --charset gb2312");
+        add("index and slots", "--index gb2312 --slots --charset gb2312", "", 2,
+            "--index and --slots do not go together");
+        add("characters without a code", "--index gb2312 欢A😀", "", 1,
+            "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
     }
 
     void failures() {
@@ -219,12 +252,184 @@ private slots:
         QFETCH(bool, negative);
         QFETCH(QString, bytes);
         const Layout layout{Scan(scan), lsbFirst, negative};
-        std::vector<uint8_t> expected = layout.bytes(Glyph{});
-        for (const QString& named : bytes.split(' ')) {
-            const QStringList parts = named.split('=');
-            expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
-        }
-        QCOMPARE(layout.bytes(drawn(picture)), expected);
+        QCOMPARE(layout.bytes(drawn(picture)), blankBut(layout, {16, 16}, bytes));
+    }
+
+    // The picture on top of a table: a line of it, counted from its title, and its title.
+    void pictures_data() {
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<bool>("lsbFirst");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("text");
+        const auto add = [](const char* name, Scan scan, bool lsb, QSize size, int line,
+                            const char* text) {
+            QTest::newRow(name) << int(scan) << lsb << size << line << QString::fromUtf8(text);
+        };
+        add("title", Scan::Rows, false, {16, 16}, 0,
+            "The top-left 16 x 8 pixels, each as its bit, and the bytes that hold them (on the "
+            "right):");
+        add("rows", Scan::Rows, false, {16, 16}, 1,
+            "   7 6 5 4 3 2 1 0 7 6 5 4 3 2 1 0   bytes 0, 1");
+        add("rows, lsb first", Scan::Rows, true, {16, 16}, 2,
+            "   0 1 2 3 4 5 6 7 0 1 2 3 4 5 6 7   bytes 2, 3");
+        add("rows of three bytes", Scan::Rows, false, {24, 24}, 2,
+            "   7 6 5 4 3 2 1 0 7 6 5 4 3 2 1 0   bytes 3, 4");
+        add("rows of 12 pixels", Scan::Rows, false, {12, 12}, 8,
+            "   7 6 5 4 3 2 1 0 7 6 5 4   bytes 14, 15");
+        add("a small glyph", Scan::Rows, false, {4, 4}, 0,
+            "The top-left 4 x 4 pixels, each as its bit, and the bytes that hold them (on the "
+            "right):");
+        add("columns, top row", Scan::Columns, false, {16, 16}, 1,
+            "        7  7  7  7  7  7  7  7  7  7  7  7  7  7  7  7");
+        add("columns, bytes", Scan::Columns, false, {16, 16}, 9,
+            "byte    0  2  4  6  8 10 12 14 16 18 20 22 24 26 28 30");
+        add("columns 64 high, lsb first", Scan::Columns, true, {8, 64}, 9,
+            "byte    0  8 16 24 32 40 48 56");
+        add("pages, top row", Scan::Pages, false, {16, 16}, 1,
+            "        0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0");
+        add("pages, lsb first, bottom row", Scan::Pages, true, {16, 16}, 8,
+            "        0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0");
+        add("pages, bytes", Scan::Pages, false, {16, 16}, 9,
+            "byte    0  1  2  3  4  5  6  7  8  9 10 11 12 13 14 15");
+        add("pages of four rows", Scan::Pages, false, {8, 4}, 5, "byte   0 1 2 3 4 5 6 7");
+    }
+
+    void pictures() {
+        QFETCH(int, scan);
+        QFETCH(bool, lsbFirst);
+        QFETCH(QSize, size);
+        QFETCH(int, line);
+        QFETCH(QString, text);
+        const QStringList picture = BitPicture(Layout{Scan(scan), lsbFirst, false}, size);
+        QCOMPARE(picture.size(), std::min(size.height(), 8) + (scan == int(Scan::Rows) ? 1 : 2));
+        QCOMPARE(picture[line], text);
+    }
+
+    // What each toolchain's compiler or assembler needs around the table. Keil's C51 and A51 do
+    // not run here: their text is checked against Keil's documented syntax.
+    void targets_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("text");
+        const auto add = [](const char* name, const char* arguments, const char* text) {
+            QTest::newRow(name) << QString::fromUtf8(arguments) << QString::fromUtf8(text);
+        };
+        add("C", "--target c",
+            "#ifndef GLIMMET_GLYPHS_H\n#define GLIMMET_GLYPHS_H\n"
+            "static const unsigned char glyphs[1][8] = {\n    /* A U+0041 */\n    {0x00,");
+        add("C, the end", "--target c", "0x90,0x00}\n};\n#endif\n");
+        add("Keil C51", "--target keil",
+            "#define GLIMMET_GLYPHS_H\nstatic unsigned char code glyphs[1][8] = {\n");
+        add("SDCC", "--target sdcc",
+            "#define GLIMMET_GLYPHS_H\nstatic const __code unsigned char glyphs[1][8] = {\n");
+        add("avr-gcc", "--target avr",
+            "#define GLIMMET_GLYPHS_H\n#include <avr/pgmspace.h>\n"
+            "static const unsigned char glyphs[1][8] PROGMEM = {\n");
+        add("avr-gcc, how to read it", "--target avr",
+            " * glyphs stays in flash, not in RAM: read its bytes with "
+            "pgm_read_byte(&glyphs[glyph][byte]). */\n");
+        add("assembly", "--format asm", "\nglyphs:\n; A U+0041\n    DB 00H,00H,60H,0A0H\n");
+        add("A51", "--target keil --format asm",
+            "\n    PUBLIC  glyphs\n?CO?glyphs SEGMENT CODE\n    RSEG    ?CO?glyphs\nglyphs:\n"
+            "; A U+0041\n    DB 00H,00H,60H,0A0H\n    DB 60H,0A0H,90H,00H\n    END\n");
+        add("sdas8051", "--target sdcc --format asm",
+            "\n; C declares it as: extern const __code unsigned char glyphs[1][8];\n"
+            "    .area CONST (CODE)\n_glyphs::\n; A U+0041\n    .db 0x00,0x00,0x60,0xA0\n");
+        add("as31", "--target as31 --format asm",
+            "\nglyphs:\n; A U+0041\n    .db 00H,00H,60H,0A0H\n");
+        add("avr-as", "--target avr --format asm",
+            "\n    .section .progmem.data,\"a\",@progbits\n    .global glyphs\nglyphs:\n"
+            "; A U+0041\n    .byte 0x00,0x00,0x60,0xA0\n");
+        add("--db keeps the target's values", "--target sdcc --db DB --format asm",
+            "\n    DB 0x00,0x00,0x60,0xA0\n");
+        add("the text as indexes", "--unique --name message",
+            "#define MESSAGE_TEXT_LENGTH 5\n"
+            "static const unsigned char message_text[MESSAGE_TEXT_LENGTH] = {\n"
+            "    0, 0, 0, 0, 0\n};\n#endif\n");
+        add("the text's label", "--unique --target avr --format asm",
+            "    .global glyphs\n    .global glyphs_text\nglyphs:\n");
+        add("records", "--index gb2312 --name hanzi --target keil",
+            "struct hanzi_record {\n    unsigned char gb2312[2];\n    unsigned char "
+            "bitmap[8];\n};\n"
+            "static struct hanzi_record code hanzi[1] = {\n    /* 中 U+4E2D GB2312 D6D0 */\n"
+            "    {{0xD6,0xD0},\n     {0x");
+        add("records in assembly", "--index gb2312 --format asm",
+            "; 中 U+4E2D GB2312 D6D0\n    DB 0D6H,0D0H\n    DB ");
+    }
+
+    void targets() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, text);
+        const QString character = arguments.contains("--index") ? "中" : "A";
+        QStringList words = arguments.split(' ');
+        words << "--size"
+              << "8" << (arguments.contains("--unique") ? "AAAAA" : character);
+        const Run run = glimmetFont(words);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(text.toUtf8()), run.out);
+    }
+
+    // The layout of each board, as its bytes of a glyph lit at its four corners; an OLED's at
+    // 16 x 16.
+    void boards_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<QString>("bytes");
+        QTest::newRow("ssd1306") << "ssd1306"
+                                 << "0=01 15=01 16=80 31=80";
+        QTest::newRow("sh1106") << "sh1106"
+                                << "0=01 15=01 16=80 31=80";
+        QTest::newRow("max7219") << "max7219"
+                                 << "0=81 7=81";
+        QTest::newRow("74hc595") << "74hc595"
+                                 << "0=7F 1=FE 30=7F 31=FE";
+        QTest::newRow("hub12") << "hub12"
+                               << "0=7F 1=FE 30=7F 31=FE";
+        QTest::newRow("st7920") << "st7920"
+                                << "0=80 1=01 30=80 31=01";
+    }
+
+    void boards() {
+        QFETCH(QString, board);
+        QFETCH(QString, bytes);
+        const auto found = std::find_if(Boards().begin(), Boards().end(),
+                                        [&](const Board& b) { return board == b.name; });
+        QVERIFY(found != Boards().end());
+        Glyph glyph;
+        glyph.size = found->size.isEmpty() ? QSize(16, 16) : found->size;
+        const int w = glyph.size.width(), h = glyph.size.height();
+        for (const int pixel : {0, w - 1, w * (h - 1), w * h - 1}) glyph.ink[pixel] = true;
+        QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size, bytes));
+    }
+
+    // A layout option given with --board wins, before it or after it.
+    void explicitOptionWins_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("same");
+        QTest::newRow("scan after") << "--board hub12 --scan columns"
+                                    << "--scan columns --negative";
+        QTest::newRow("scan before") << "--scan columns --board hub12"
+                                     << "--scan columns --negative";
+        QTest::newRow("size") << "--size 16 --board max7219"
+                              << "--size 16";
+        QTest::newRow("bit order") << "--lsb-first --board ssd1306"
+                                   << "--scan pages --lsb-first";
+        QTest::newRow("polarity") << "--board st7920 --negative"
+                                  << "--negative";
+        QTest::newRow("an OLED keeps the size") << "--board sh1106 --size 12"
+                                                << "--scan pages -s 12";
+        QTest::newRow("max7219 alone") << "--board max7219"
+                                       << "--size 8";
+    }
+
+    void explicitOptionWins() {
+        QFETCH(QString, arguments);
+        QFETCH(QString, same);
+        const auto bytes = [](const QString& options) {
+            const Run run = glimmetFont(options.split(' ') + QStringList{"--format", "bin", "亮"});
+            return run.status == 0 ? run.out : QByteArray();
+        };
+        QVERIFY(!bytes(same).isEmpty());
+        QCOMPARE(bytes(arguments), bytes(same));
     }
 
     void uniqueKeepsFirstAppearances() {
