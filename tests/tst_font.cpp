@@ -66,7 +66,7 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(arguments) << input << status
                                 << QString::fromUtf8(message);
         };
-        add("unknown option", "--frobnicate A", "", 2, "Unknown option 'frobnicate'");
+        add("unknown option", "--frobnicate A", "", 2, "unknown option '--frobnicate'; see");
         add("bad scan", "--scan diagonal A", "", 2, "--scan: 'diagonal' is not one of rows,");
         add("bad format", "--format pdf A", "", 2, "--format: 'pdf' is not one of c, asm, bin,");
         add("bad name", "--name 2x A", "", 2, "--name: '2x' is not a C identifier");
