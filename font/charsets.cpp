@@ -44,6 +44,10 @@ uint16_t Gb2312Code(char32_t codePoint) {
     return codes.value(codePoint, 0);
 }
 
+QStringList CharsetNames() {
+    return {QStringLiteral("gb2312"), QStringLiteral("gb2312-hanzi"), QStringLiteral("ascii")};
+}
+
 std::vector<CharsetEntry> Charset(const QString& name) {
     std::vector<CharsetEntry> entries;
     if (name == QLatin1String("gb2312")) return Gb2312();

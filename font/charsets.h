@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -16,5 +17,7 @@ const std::vector<CharsetEntry>& Gb2312();
 // The GB2312 code of a character of one code point, or 0 where it has none.
 uint16_t Gb2312Code(char32_t codePoint);
 
+// The names Charset takes.
+QStringList CharsetNames();
 // "gb2312", "gb2312-hanzi" or "ascii"; empty for an unknown name.
 std::vector<CharsetEntry> Charset(const QString& name);

@@ -2,11 +2,13 @@
 
 #include "font/characters.h"
 #include "font/charsets.h"
+#include "font/encoding.h"
 #include "font/glyphs.h"
 #include "font/output.h"
 #include "font/sheet.h"
 #include "font/typeface.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRawFont>
 
@@ -18,8 +20,10 @@ namespace {
 
 QString inputName(const Options& options) {
     if (!options.charset.isEmpty()) return QStringLiteral("--charset ") + options.charset;
-    if (options.input.isEmpty()) return QStringLiteral("the text arguments");
-    if (options.input == QLatin1String("-")) return QStringLiteral("standard input");
+    if (options.input.isEmpty())
+        return QCoreApplication::translate("glimmet-font", "the text arguments");
+    if (options.input == QLatin1String("-"))
+        return QCoreApplication::translate("glimmet-font", "standard input");
     return QStringLiteral("'%1'").arg(options.input);
 }
 
@@ -30,27 +34,45 @@ std::optional<QByteArray> readInput(const Options& options) {
     QByteArray bytes;
     if (opened) bytes = file.readAll();
     if (!opened || file.error() != QFileDevice::NoError) {
-        Complain(QStringLiteral("cannot read %1: %2").arg(inputName(options), file.errorString()));
+        Complain(QCoreApplication::translate("glimmet-font", "cannot read %1: %2")
+                     .arg(inputName(options), file.errorString()));
         return std::nullopt;
     }
     return bytes;
 }
 
+// For a file that is not UTF-8: the encodings it may be in, as options to try.
+QString encodingHint(QByteArrayView bytes) {
+    QStringList likely = LikelyEncodings(bytes);
+    if (likely.isEmpty()) return {};
+    if (likely.size() == 1)
+        return QCoreApplication::translate("glimmet-font", "; if it is %1, give --encoding %2")
+            .arg(EncodingLabel(likely[0]), likely[0]);
+    return QCoreApplication::translate("glimmet-font",
+                                       "; if it is %1 or %2, give --encoding %3 or --encoding %4")
+        .arg(EncodingLabel(likely[0]), EncodingLabel(likely[1]), likely[0], likely[1]);
+}
+
+// The file in the encoding that --encoding names or its byte order mark tells (UTF-8 unless
+// told otherwise); a byte order mark is no character.
 bool addFile(const Options& options, Characters& characters) {
     std::optional<QByteArray> bytes = readInput(options);
     if (!bytes) return false;
-    const qsizetype bad = FirstInvalidUtf8(*bytes);
-    if (bad >= 0) {
-        Complain(QStringLiteral("%1 is not valid UTF-8: byte 0x%2 at offset %3")
-                     .arg(inputName(options))
+    const QString encoding = options.encoding.isEmpty() ? EncodingOfMark(*bytes) : options.encoding;
+    qsizetype bad = -1;
+    std::optional<QString> text = Decode(*bytes, encoding, bad);
+    if (!text) {
+        Complain(QCoreApplication::translate("glimmet-font",
+                                             "%1 is not valid %2: byte 0x%3 at offset %4")
+                     .arg(inputName(options), EncodingLabel(encoding))
                      .arg(uint8_t(bytes->at(bad)), 2, 16, QLatin1Char('0'))
-                     .arg(bad));
+                     .arg(bad) +
+                 (encoding == QLatin1String("utf-8") ? encodingHint(*bytes) : QString()));
         return false;
     }
-    QString text = QString::fromUtf8(*bytes);
     bytes.reset();
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);  // a byte order mark is no character
-    characters.addText(text);
+    if (text->startsWith(QChar(0xFEFF))) text->remove(0, 1);  // a byte order mark is no character
+    characters.addText(*text);
     return true;
 }
 
@@ -65,7 +87,8 @@ std::optional<Characters> readCharacters(const Options& options) {
         for (const QString& text : options.texts) characters.addText(text);
     }
     if (characters.empty()) {
-        Complain(QStringLiteral("no character to convert in %1").arg(inputName(options)));
+        Complain(QCoreApplication::translate("glimmet-font", "no character to convert in %1")
+                     .arg(inputName(options)));
         return std::nullopt;
     }
     return characters;
@@ -77,10 +100,12 @@ constexpr int NamedInWarnings = 20;
 void warnAbout(const QStringList& characters, const QString& warning) {
     for (const QString& character :
          characters.first(std::min<qsizetype>(characters.size(), NamedInWarnings)))
-        Complain(QStringLiteral("warning: ") + warning.arg(character));
+        Complain(
+            QCoreApplication::translate("glimmet-font", "warning: %1").arg(warning.arg(character)));
     if (characters.size() > NamedInWarnings)
-        Complain(QStringLiteral("warning: and %1 more characters likewise")
-                     .arg(characters.size() - NamedInWarnings));
+        Complain(
+            QCoreApplication::translate("glimmet-font", "warning: and %1 more characters likewise")
+                .arg(characters.size() - NamedInWarnings));
 }
 
 // Glyphs that another font stands in for, and glyphs whose ink the square cuts.
@@ -96,10 +121,15 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
         if (codes.isEmpty() && cut[i])
             lost << CodePoints(character) + QStringLiteral(" (%1)").arg(character);
     }
-    warnAbout(missing, QStringLiteral("the capture font has no glyph for %1; the table holds "
-                                      "what the window captures for it"));
-    warnAbout(lost, QStringLiteral("%1 loses ink outside its ") +
-                        QStringLiteral("%1 x %2 square").arg(size.width()).arg(size.height()));
+    warnAbout(missing, QCoreApplication::translate(
+                           "glimmet-font",
+                           "the capture font has no glyph for %1; the table holds what the "
+                           "window captures for it"));
+    // One pass of arg() keeps the %1 for the character.
+    warnAbout(lost,
+              QCoreApplication::translate("glimmet-font", "%1 loses ink outside its %2 x %3 square")
+                  .arg(QStringLiteral("%1"), QString::number(size.width()),
+                       QString::number(size.height())));
 }
 
 // Records with a GB2312 code need one for every character.
@@ -110,8 +140,10 @@ bool allCoded(const Characters& characters) {
     if (uncoded.isEmpty()) return true;
     QString named = uncoded.first(std::min<qsizetype>(uncoded.size(), NamedInWarnings)).join(", ");
     if (uncoded.size() > NamedInWarnings)
-        named += QStringLiteral(" and %1 more").arg(uncoded.size() - NamedInWarnings);
-    Complain(QStringLiteral("--index gb2312: no GB2312 code for ") + named);
+        named += QCoreApplication::translate("glimmet-font", " and %1 more")
+                     .arg(uncoded.size() - NamedInWarnings);
+    Complain(QCoreApplication::translate("glimmet-font", "--index gb2312: no GB2312 code for %1")
+                 .arg(named));
     return false;
 }
 

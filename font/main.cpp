@@ -3,6 +3,9 @@
 #include "font/options.h"
 
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -14,7 +17,8 @@ bool validArguments(int argc, char** argv, QStringList& arguments) {
         const qsizetype bad =
             FirstInvalidUtf8(QByteArrayView(argv[i], qsizetype(std::strlen(argv[i]))));
         if (bad >= 0) {
-            Complain(QStringLiteral("argument %1 is not valid UTF-8: byte 0x%2 at offset %3")
+            Complain(QCoreApplication::translate(
+                         "glimmet-font", "argument %1 is not valid UTF-8: byte 0x%2 at offset %3")
                          .arg(i)
                          .arg(uint8_t(argv[i][bad]), 2, 16, QLatin1Char('0'))
                          .arg(bad));
@@ -32,19 +36,34 @@ void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message
         Complain(message);
 }
 
+// The help and the messages in the user's language (LC_ALL, LC_MESSAGES, LANG): ours from the
+// program's resources, the option parser's from Qt's translations where they are installed.
+void translate(QCoreApplication& app) {
+    const QLocale locale = QLocale::system();
+    const std::pair<QString, QString> sources[] = {
+        {QStringLiteral("glimmet-font"), QStringLiteral(":/i18n")},
+        {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
+    for (const auto& [name, folder] : sources) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(locale, name, QStringLiteral("_"), folder))
+            app.installTranslator(translator);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    if (!validArguments(argc, argv, arguments)) return Failure;
-    Status status;
-    const std::optional<Options> options = ParseOptions(arguments, status);
-    if (!options) return status;
     // No window: Qt draws the glyphs off screen unless told otherwise, and reads none of the
     // arguments, which are all ours.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessage);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
+    translate(app);
+    QStringList arguments;
+    if (!validArguments(argc, argv, arguments)) return Failure;
+    Status status;
+    const std::optional<Options> options = ParseOptions(arguments, status);
+    if (!options) return status;
     return Convert(*options);
 }

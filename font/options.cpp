@@ -2,16 +2,24 @@
 
 #include "font/boards.h"
 #include "font/charsets.h"
+#include "font/encoding.h"
+#include "font/suggest.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
-const QString Usage = QStringLiteral(R"(Usage: glimmet-font [OPTION]... [TEXT]...
+// The help, in the user's language.
+QString usage() {
+    return QCoreApplication::translate("glimmet-font", R"(Usage: glimmet-font [OPTION]... [TEXT]...
 Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
 file, or of a whole character set, captured as the Glimmet window captures one, at any size
 from 4 x 4 to 64 x 64 pixels (16 x 16 and 32 bytes a glyph unless told otherwise).
@@ -19,14 +27,18 @@ from 4 x 4 to 64 x 64 pixels (16 x 16 and 32 bytes a glyph unless told otherwise
 Input (exactly one):
   TEXT...                the characters of the arguments, in order (after --, a TEXT may
                          start with -)
-  -i, --input FILE       the characters of a UTF-8 file; - is standard input
+  -i, --input FILE       the characters of a file; - is standard input
   --charset SET          gb2312 (7,445 characters), gb2312-hanzi (6,763) or ascii (95)
+  --encoding NAME        the encoding of the file: utf-8 (default), gbk, gb18030, big5,
+                         utf-16 (by its byte order mark, else little-endian), utf-16le or
+                         utf-16be; a file that starts with a UTF-16 byte order mark needs none
 
 Output:
   -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
                          bin with --charset gb2312 writes 87 x 94 slots (HZK16 at 16, HZK12
                          at 12), with --charset ascii at a half-width size 256 slots (ASC16
-                         at 8x16, ASC12 at 8x12)
+                         at 8x16, ASC12 at 8x12); bin goes to a file or a pipe, never to a
+                         terminal
   -o, --output FILE      write to FILE, whole or not at all (default: standard output)
   --target TOOLCHAIN     what compiles or assembles the table: c (default: portable C,
                          assembly with DB 0FCH), keil (C51 code memory, A51), sdcc (__code,
@@ -39,7 +51,8 @@ Output:
   --index gb2312         C and asm: each glyph as a record, its two GB2312 bytes first
   --slots                C and asm, with --charset gb2312: all 87 x 94 slots, blank ones
                          included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
-  --sheet FILE.png       also draw every glyph as LEDs on a proof sheet
+  --sheet FILE.png       also draw every glyph as LEDs on a proof sheet; more than 1,024
+                         glyphs go on pages of 1,024, FILE-1.png, FILE-2.png and so on
 
 Glyphs:
   -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font's
@@ -51,15 +64,16 @@ Glyphs:
   --shift [DX,]DY        move the print DY pixels down (up when negative) and DX right, for
                          a font that sits high or low in its em
 
-Layout:
+Layout (not for --format text, which shows pixels rather than bytes):
   --board NAME           the layout and size a board needs: ssd1306 or sh1106 (OLED pages,
                          any size), max7219 (8x8 rows), 74hc595 (16x16 rows, negative),
                          hub12 (P10 panels, 16x16 rows, negative) or st7920 (12864 LCD
                          graphics, 16x16 rows); --scan, --size, --lsb-first and --negative
                          given with it win wherever they stand
-  --scan ORDER           rows (default): across rows, each row as two bytes, left half first;
-                         columns: down columns, each column as two bytes, upper half first;
-                         pages: two bands of eight rows, one byte a column, top pixel in bit 0
+  --scan ORDER           rows (default): across rows, each row as W/8 bytes (rounded up)
+                         from the left; columns: down columns, each column as H/8 bytes
+                         from the top; pages: bands of eight rows, one byte a column, the
+                         top pixel in bit 0; bits past a glyph's edge are always 0
   --lsb-first            the first pixel of a byte in bit 0 (for pages: the top pixel in bit 7)
   --negative             a lit LED is a 0 bit
   --unique               each character once, at its first appearance; in C and asm the
@@ -68,8 +82,10 @@ Layout:
   -h, --help             show this help
   --version              show the version
 
+The names of formats, sets, orders and encodings may be given in any case.
 Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage error.
 )");
+}
 
 QStringList keywords() {
     return QStringLiteral(
@@ -94,23 +110,40 @@ bool isDirective(const QString& word) {
 bool single(const QCommandLineParser& parser, const QString& option, QString& value) {
     const QStringList values = parser.values(option);
     if (values.size() > 1) {
-        Complain(QStringLiteral("--%1 is given more than once").arg(option));
+        Complain(QCoreApplication::translate("glimmet-font", "--%1 is given more than once")
+                     .arg(option));
         return false;
     }
     if (!values.isEmpty()) value = values.front();
     return true;
 }
 
+// "; did you mean X?" when a choice is near enough to what was given.
+QString suggestion(const QString& given, const QStringList& choices) {
+    const QString closest = Closest(given, choices);
+    return closest.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("glimmet-font", "; did you mean %1?").arg(closest);
+}
+
+// One of the names, in any case; the name chosen is given back in lower case.
+bool oneOf(const QString& option, QString& value, const QStringList& names) {
+    value = value.toLower();
+    if (names.contains(value)) return true;
+    Complain(QCoreApplication::translate("glimmet-font", "--%1: '%2' is not one of %3")
+                 .arg(option, value, names.join(QStringLiteral(", "))) +
+             suggestion(value, names));
+    return false;
+}
+
 template <class Value>
-bool choose(const QString& option, const QString& value,
+bool choose(const QString& option, QString value,
             const std::initializer_list<std::pair<const char*, Value>>& choices, Value& chosen) {
     QStringList names;
-    for (const auto& [name, choice] : choices) {
-        if (value == QLatin1String(name)) return chosen = choice, true;
-        names << QLatin1String(name);
-    }
-    Complain(QStringLiteral("--%1: '%2' is not one of %3").arg(option, value, names.join(", ")));
-    return false;
+    for (const auto& choice : choices) names << QLatin1String(choice.first);
+    if (!oneOf(option, value, names)) return false;
+    chosen = (choices.begin() + names.indexOf(value))->second;
+    return true;
 }
 
 // N or WxH, each from 4 to 64.
@@ -121,7 +154,8 @@ bool readSize(const QString& value, QSize& size) {
     const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
     const auto fits = [](int side) { return side >= 4 && side <= Glyph::MaxSide; };
     if (match.hasMatch() && fits(w) && fits(h)) return size = QSize(w, h), true;
-    Complain(QStringLiteral("--size: '%1' is not N or WxH with each from 4 to %2")
+    Complain(QCoreApplication::translate("glimmet-font",
+                                         "--size: '%1' is not N or WxH with each from 4 to %2")
                  .arg(value)
                  .arg(Glyph::MaxSide));
     return false;
@@ -133,7 +167,9 @@ bool readShift(const QString& value, QPoint& shift) {
     const QRegularExpressionMatch match = pattern.match(value);
     if (match.hasMatch() || value.isEmpty())
         return shift = QPoint(match.captured(1).toInt(), match.captured(2).toInt()), true;
-    Complain(QStringLiteral("--shift: '%1' is not DY or DX,DY in whole pixels").arg(value));
+    Complain(QCoreApplication::translate("glimmet-font",
+                                         "--shift: '%1' is not DY or DX,DY in whole pixels")
+                 .arg(value));
     return false;
 }
 
@@ -145,15 +181,10 @@ bool readLayout(const QCommandLineParser& parser, Table& table) {
         return false;
     if (!board.isEmpty()) {
         const auto& boards = Boards();
-        const auto found = std::find_if(boards.begin(), boards.end(), [&](const Board& b) {
-            return board == QLatin1String(b.name);
-        });
-        if (found == boards.end()) {
-            QStringList names;
-            for (const Board& b : boards) names << QLatin1String(b.name);
-            Complain(QStringLiteral("--board: '%1' is not one of %2").arg(board, names.join(", ")));
-            return false;
-        }
+        QStringList names;
+        for (const Board& b : boards) names << QLatin1String(b.name);
+        if (!oneOf("board", board, names)) return false;
+        const auto found = boards.begin() + names.indexOf(board);
         table.layout = found->layout;
         if (!found->size.isEmpty()) table.size = found->size;
     }
@@ -184,11 +215,51 @@ bool readTarget(const QCommandLineParser& parser, Table& table) {
                   table.toolchain.target);
 }
 
+// Options that only some formats use, and why the others have no use for them.
+struct FormatOption {
+    const char* option;
+    std::initializer_list<Format> formats;
+    const char* why;
+};
+
+const FormatOption FormatOptions[] = {
+    {"db",
+     {Format::Assembly},
+     QT_TRANSLATE_NOOP("glimmet-font", "only an assembly table has data lines")},
+    {"name",
+     {Format::C, Format::Assembly},
+     QT_TRANSLATE_NOOP("glimmet-font", "only a C or an assembly table has a name")},
+    {"scan",
+     {Format::C, Format::Assembly, Format::Binary},
+     QT_TRANSLATE_NOOP("glimmet-font", "a text table shows pixels, not bytes")},
+    {"lsb-first",
+     {Format::C, Format::Assembly, Format::Binary},
+     QT_TRANSLATE_NOOP("glimmet-font", "a text table shows pixels, not bytes")},
+    {"negative",
+     {Format::C, Format::Assembly, Format::Binary},
+     QT_TRANSLATE_NOOP("glimmet-font", "a text table shows pixels, not bytes")},
+};
+
+bool appliesToFormat(const QCommandLineParser& parser, Format format, const QString& name) {
+    for (const FormatOption& rule : FormatOptions) {
+        if (!parser.isSet(rule.option) ||
+            std::count(rule.formats.begin(), rule.formats.end(), format))
+            continue;
+        Complain(
+            QCoreApplication::translate("glimmet-font", "--%1 does not apply to --format %2: %3")
+                .arg(QLatin1String(rule.option), name,
+                     QCoreApplication::translate("glimmet-font", rule.why)));
+        return false;
+    }
+    return true;
+}
+
 bool readValues(const QCommandLineParser& parser, Options& options) {
     QString format = QStringLiteral("c"), shift;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
-        !single(parser, "format", format) || !single(parser, "output", options.output) ||
-        !single(parser, "header", options.header) || !single(parser, "name", options.table.name) ||
+        !single(parser, "encoding", options.encoding) || !single(parser, "format", format) ||
+        !single(parser, "output", options.output) || !single(parser, "header", options.header) ||
+        !single(parser, "name", options.table.name) ||
         !single(parser, "db", options.table.directive) || !single(parser, "sheet", options.sheet) ||
         !single(parser, "font", options.font) || !single(parser, "shift", shift))
         return false;
@@ -201,18 +272,21 @@ bool readValues(const QCommandLineParser& parser, Options& options) {
                  {"asm", Format::Assembly},
                  {"bin", Format::Binary},
                  {"text", Format::Text}},
-                table.format))
+                table.format) ||
+        !appliesToFormat(parser, table.format, format.toLower()))
         return false;
     if (!isIdentifier(table.name))
-        return Complain(QStringLiteral("--name: '%1' is not a C identifier").arg(table.name)),
+        return Complain(
+                   QCoreApplication::translate("glimmet-font", "--name: '%1' is not a C identifier")
+                       .arg(table.name)),
                false;
     if (!table.directive.isEmpty() && !isDirective(table.directive))
-        return Complain(QStringLiteral("--db: '%1' is not a directive").arg(table.directive)),
+        return Complain(QCoreApplication::translate("glimmet-font", "--db: '%1' is not a directive")
+                            .arg(table.directive)),
                false;
-    if (!options.charset.isEmpty() && Charset(options.charset).empty())
-        return Complain(QStringLiteral("--charset: '%1' is not one of gb2312, gb2312-hanzi, ascii")
-                            .arg(options.charset)),
-               false;
+    if ((!options.charset.isEmpty() && !oneOf("charset", options.charset, CharsetNames())) ||
+        (!options.encoding.isEmpty() && !oneOf("encoding", options.encoding, EncodingNames())))
+        return false;
     table.shared = !options.header.isEmpty();
     options.unique = parser.isSet("unique");
     options.texts = parser.positionalArguments();
@@ -225,17 +299,20 @@ bool consistent(const Options& options) {
     const bool source = table.format == Format::C || table.format == Format::Assembly;
     QString problem;
     if (table.format == Format::C && !table.toolchain.hasC())
-        problem = QStringLiteral("--target as31 is an assembler: give --format asm");
+        problem = QCoreApplication::translate("glimmet-font",
+                                              "--target as31 is an assembler: give --format asm");
     else if (!options.header.isEmpty() && table.format != Format::C)
-        problem = QStringLiteral("--header needs --format c");
+        problem = QCoreApplication::translate("glimmet-font", "--header needs --format c");
     else if (!options.header.isEmpty() && !options.output.isEmpty() &&
              QFileInfo(options.header).absoluteFilePath() ==
                  QFileInfo(options.output).absoluteFilePath())
-        problem = QStringLiteral("--header and --output name the same file");
+        problem =
+            QCoreApplication::translate("glimmet-font", "--header and --output name the same file");
     else if (table.records != Records::Glyphs && !source)
-        problem = QStringLiteral("--index and --slots need --format c or asm");
+        problem = QCoreApplication::translate("glimmet-font",
+                                              "--index and --slots need --format c or asm");
     else if (table.records == Records::Gb2312Slots && options.charset != QLatin1String("gb2312"))
-        problem = QStringLiteral("--slots needs --charset gb2312");
+        problem = QCoreApplication::translate("glimmet-font", "--slots needs --charset gb2312");
     if (problem.isEmpty()) return true;
     Complain(problem);
     return false;
@@ -244,10 +321,45 @@ bool consistent(const Options& options) {
 bool oneInput(const Options& options) {
     const int inputs =
         !options.texts.isEmpty() + !options.input.isEmpty() + !options.charset.isEmpty();
-    if (inputs == 1) return true;
-    Complain(inputs == 0 ? QStringLiteral("no input: give TEXT, --input FILE or --charset SET")
-                         : QStringLiteral("give only one of TEXT, --input FILE and --charset SET"));
+    if (inputs == 1 && (options.encoding.isEmpty() || !options.input.isEmpty())) return true;
+    Complain(inputs == 0 ? QCoreApplication::translate(
+                               "glimmet-font", "no input: give TEXT, --input FILE or --charset SET")
+             : inputs > 1
+                 ? QCoreApplication::translate(
+                       "glimmet-font", "give only one of TEXT, --input FILE and --charset SET")
+                 : QCoreApplication::translate("glimmet-font",
+                                               "--encoding is for a file given with --input"));
     return false;
+}
+
+// Bytes on a terminal garble it and are lost.
+bool fitsTheOutput(const Options& options) {
+    if (options.table.format != Format::Binary || !options.output.isEmpty() ||
+        !isatty(STDOUT_FILENO))
+        return true;
+    Complain(QCoreApplication::translate(
+        "glimmet-font", "--format bin does not write to a terminal; use -o FILE or a pipe"));
+    return false;
+}
+
+// Qt's message for an unknown option, or ours with the option it most likely meant.
+QString parseError(const QCommandLineParser& parser, const QStringList& names) {
+    const QStringList unknown = parser.unknownOptionNames();
+    QString error = parser.errorText();
+    if (!unknown.isEmpty()) {
+        const auto dashed = [](const QString& name) {
+            return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        };
+        const QString closest = Closest(unknown.front(), names);
+        error = QCoreApplication::translate("glimmet-font", "unknown option '%1'")
+                    .arg(dashed(unknown.front()));
+        if (!closest.isEmpty())
+            return error + QCoreApplication::translate("glimmet-font", "; did you mean %1?")
+                               .arg(dashed(closest));
+    }
+    // Qt's message ends a sentence, in English or in Chinese; ours goes on.
+    if (error.endsWith(QLatin1Char('.')) || error.endsWith(QChar(0x3002))) error.chop(1);
+    return error + QCoreApplication::translate("glimmet-font", "; see 'glimmet-font --help'");
 }
 
 }  // namespace
@@ -258,9 +370,10 @@ void Complain(const QString& message) {
 
 std::optional<Options> ParseOptions(const QStringList& arguments, Status& status) {
     QCommandLineParser parser;
-    parser.addOptions({
+    const QList<QCommandLineOption> options{
         {{"i", "input"}, {}, "FILE"},
         {"charset", {}, "SET"},
+        {"encoding", {}, "NAME"},
         {{"f", "format"}, {}, "FORMAT"},
         {{"o", "output"}, {}, "FILE"},
         {"name", {}, "IDENT"},
@@ -280,24 +393,29 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         {"unique", {}},
         {{"h", "help"}, {}},
         {"version", {}},
-    });
+    };
+    parser.addOptions(options);
     status = UsageError;
     if (!parser.parse(arguments)) {
-        QString error = parser.errorText();
-        if (error.endsWith(QLatin1Char('.'))) error.chop(1);
-        Complain(error + QStringLiteral("; see 'glimmet-font --help'"));
+        QStringList names;
+        for (const QCommandLineOption& option : options) names << option.names().back();
+        Complain(parseError(parser, names));
         return std::nullopt;
     }
     if (parser.isSet("help") || parser.isSet("version")) {
-        std::fputs(parser.isSet("help") ? qPrintable(Usage) : "glimmet-font " GLIMMET_VERSION "\n",
-                   stdout);
+        std::fputs(
+            parser.isSet("help") ? qPrintable(usage()) : "glimmet-font " GLIMMET_VERSION "\n",
+            stdout);
         status = Success;
         return std::nullopt;
     }
-    Options options;
+    Options chosen;
     if (parser.isSet("index") && parser.isSet("slots"))
-        return Complain(QStringLiteral("--index and --slots do not go together")), std::nullopt;
-    if (!readValues(parser, options) || !oneInput(options) || !consistent(options))
+        return Complain(QCoreApplication::translate("glimmet-font",
+                                                    "--index and --slots do not go together")),
+               std::nullopt;
+    if (!readValues(parser, chosen) || !oneInput(chosen) || !consistent(chosen) ||
+        !fitsTheOutput(chosen))
         return std::nullopt;
-    return options;
+    return chosen;
 }

@@ -14,6 +14,7 @@ struct Options {
     QStringList texts;
     QString input;  // a path, or "-" for standard input
     QString charset;
+    QString encoding;  // of the input file, as --encoding names it; empty to go by its start
 
     Table table;   // its size is the glyphs'
     QString font;  // a family or a file; empty for the size's default

@@ -1,9 +1,11 @@
 #include "font/output.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -17,39 +19,55 @@ bool Output::open(const QString& path) {
     const QFileInfo target(path);
     if (path.isEmpty() || (target.exists() && !target.isFile())) {
         auto file = std::make_unique<QFile>(path);
-        const bool opened = path.isEmpty() ? file->open(stdout, QIODevice::WriteOnly)
-                                           : file->open(QIODevice::WriteOnly);
+        if (path.isEmpty())
+            file->open(stdout, QIODevice::WriteOnly);
+        else
+            file->open(QIODevice::WriteOnly);
         file_ = std::move(file);
-        return opened;
+    } else {
+        file_ = std::make_unique<QSaveFile>(path);
+        file_->open(QIODevice::WriteOnly);
     }
-    file_ = std::make_unique<QSaveFile>(path);
-    return file_->open(QIODevice::WriteOnly);
+    if (!file_->isOpen()) fail();
+    return file_->isOpen();
 }
 
 void Output::write(const QByteArray& bytes) {
     buffer_ += bytes;
-    if (buffer_.size() >= BufferSize) flush();
+    if (buffer_.size() >= BufferSize) finish();
 }
 
-bool Output::flush() {
-    if (!failed_ && !buffer_.isEmpty()) failed_ = file_->write(buffer_) != buffer_.size();
+bool Output::finish() {
+    if (reason_.isEmpty() && (file_->write(buffer_) != buffer_.size() || !file_->flush())) fail();
     buffer_.clear();
-    return !failed_ && file_->flush();
+    return reason_.isEmpty();
+}
+
+// The reason is taken where the write fails: QSaveFile forgets it by the time it commits.
+void Output::fail() {
+    const int code = errno;
+    if (!reason_.isEmpty()) return;
+    reason_ = file_->error() != QFileDevice::NoError ? file_->errorString()
+                                                     : QString::fromLocal8Bit(std::strerror(code));
 }
 
 bool Output::commit() {
-    const bool written = flush();
-    auto* save = dynamic_cast<QSaveFile*>(file_.get());
-    if (!save) {
+    const bool written = finish();
+    if (auto* save = dynamic_cast<QSaveFile*>(file_.get())) {
+        if (!written) save->cancelWriting();
+        if (save->commit()) return true;
+    } else {
         file_->close();
-        return written && file_->error() == QFileDevice::NoError;
+        if (written && file_->error() == QFileDevice::NoError) return true;
     }
-    if (!written) save->cancelWriting();
-    return save->commit() && written;
+    fail();
+    return false;
 }
 
 QString Output::error() const {
-    const QString where =
-        path_.isEmpty() ? QStringLiteral("standard output") : QStringLiteral("'%1'").arg(path_);
-    return QStringLiteral("cannot write %1: %2").arg(where, file_->errorString());
+    return path_.isEmpty()
+               ? QCoreApplication::translate("glimmet-font", "cannot write standard output: %1")
+                     .arg(reason_)
+               : QCoreApplication::translate("glimmet-font", "cannot write '%1': %2")
+                     .arg(path_, reason_);
 }

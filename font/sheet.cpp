@@ -2,13 +2,14 @@
 
 #include "capture/fonts.h"
 #include "font/characters.h"
+#include "font/output.h"
 #include "grid/cells.h"
 #include "grid/colours.h"
 #include "grid/surface.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <png.h>
 
@@ -71,13 +72,18 @@ void drawCaptions(const Characters& characters, const Tiles& tiles, size_t first
     }
 }
 
-// One row of the sheet: up to sixteen tiles, each a caption over its grid.
+// The glyphs of one page: those of the table's sequence from first up to end.
+struct Page {
+    size_t first, end;
+    size_t size() const { return end - first; }
+};
+
+// One row of a page: up to sixteen tiles from the first, each a caption over its grid.
 IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, const Tiles& tiles,
-               size_t first) {
+               Page page, size_t first) {
     static const std::array<IndexRows, 2> led = leds();
-    IndexRows rows(tiles.height,
-                   std::vector<uint8_t>(tiles.sheetWidth(characters.sequence.size()), 0));
-    const size_t end = std::min(characters.sequence.size(), first + Columns);
+    IndexRows rows(tiles.height, std::vector<uint8_t>(tiles.sheetWidth(page.size()), 0));
+    const size_t end = std::min(page.end, first + Columns);
     drawCaptions(characters, tiles, first, end, rows);
     for (size_t k = first; k < end; ++k) {
         const Glyph& glyph = glyphs[characters.sequence[k]];
@@ -93,16 +99,17 @@ IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, c
     return rows;
 }
 
-void toDevice(png_structp png, png_bytep data, png_size_t length) {
-    auto* file = static_cast<QSaveFile*>(png_get_io_ptr(png));
-    if (file->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
-        png_error(png, "write failed");
+// The output keeps the reason of a failed write for the message.
+void toOutput(png_structp png, png_bytep data, png_size_t length) {
+    static_cast<Output*>(png_get_io_ptr(png))
+        ->write(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(length)));
 }
 
-void flushDevice(png_structp) {}
+void flushOutput(png_structp) {}
 
 // libpng reports its errors by a long jump back into the function that called it.
-bool writePng(QSaveFile& file, const Characters& characters, const std::vector<Glyph>& glyphs) {
+bool writePng(Output& output, const Characters& characters, const std::vector<Glyph>& glyphs,
+              Page page) {
     const Tiles tiles(glyphs.front().size);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -110,9 +117,9 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_set_write_fn(png, &file, toDevice, flushDevice);
-    const size_t rows = (characters.sequence.size() + Columns - 1) / Columns;
-    const int width = tiles.sheetWidth(characters.sequence.size());
+    png_set_write_fn(png, &output, toOutput, flushOutput);
+    const size_t rows = (page.size() + Columns - 1) / Columns;
+    const int width = tiles.sheetWidth(page.size());
     // Four colours: two bits a pixel, which libpng packs from our byte a pixel.
     png_set_IHDR(png, info, width, png_uint_32(rows * tiles.height + Margin), 2,
                  PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
@@ -128,7 +135,8 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
     png_write_info(png, info);
     png_set_packing(png);
     for (size_t row = 0; row < rows; ++row) {
-        for (const std::vector<uint8_t>& line : band(characters, glyphs, tiles, row * Columns))
+        for (const std::vector<uint8_t>& line :
+             band(characters, glyphs, tiles, page, page.first + row * Columns))
             png_write_row(png, line.data());
     }
     const std::vector<uint8_t> white(width, 0);
@@ -140,11 +148,37 @@ bool writePng(QSaveFile& file, const Characters& characters, const std::vector<G
 
 }  // namespace
 
+QStringList SheetPages(const QString& path, size_t glyphs) {
+    if (glyphs <= PageGlyphs) return {path};
+    const bool png = path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const QString stem = png ? path.chopped(4) : path, suffix = png ? path.right(4) : QString();
+    QStringList pages;
+    for (size_t page = 1; page <= (glyphs + PageGlyphs - 1) / PageGlyphs; ++page)
+        pages << QStringLiteral("%1-%2%3").arg(stem).arg(page).arg(suffix);
+    return pages;
+}
+
+// Every page is written before any is put in place, and a page that cannot be put in place
+// takes those before it away again: a sheet is whole or not there at all.
 bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
                 QString& error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && writePng(file, characters, glyphs) && file.commit())
-        return true;
-    error = QStringLiteral("cannot write '%1': %2").arg(path, file.errorString());
-    return false;
+    const QStringList paths = SheetPages(path, characters.sequence.size());
+    std::vector<Output> pages(paths.size());
+    for (qsizetype p = 0; p < paths.size(); ++p) {
+        const size_t first = size_t(p) * PageGlyphs;
+        const Page page{first, std::min(characters.sequence.size(), first + PageGlyphs)};
+        if (!pages[p].open(paths[p])) return error = pages[p].error(), false;
+        if (!writePng(pages[p], characters, glyphs, page))
+            return error = QCoreApplication::translate("glimmet-font", "libpng cannot draw '%1'")
+                               .arg(paths[p]),
+                   false;
+        if (!pages[p].finish()) return error = pages[p].error(), false;
+    }
+    for (qsizetype p = 0; p < paths.size(); ++p) {
+        if (!pages[p].commit()) {
+            for (qsizetype q = 0; q < p; ++q) QFile::remove(paths[q]);
+            return error = pages[p].error(), false;
+        }
+    }
+    return true;
 }

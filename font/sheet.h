@@ -3,6 +3,7 @@
 #include "capture/capture.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <vector>
@@ -32,9 +33,17 @@ struct Tiles {
     QSize glyph;
     int width, height;
 };
+
+// Glyphs on a page of a sheet at most: a larger sheet is split into pages of this many, each an
+// image that viewers open.
+constexpr size_t PageGlyphs = 1024;
 }  // namespace Sheet
 
-// Writes the sheet as a palette PNG, one row of glyphs at a time. False, with the reason in
-// error, when the file cannot be written; no partial file is left.
+// The files of a sheet of so many glyphs: the path itself, or for more than a page one file a
+// page, "sheet-1.png", "sheet-2.png" and so on.
+QStringList SheetPages(const QString& path, size_t glyphs);
+
+// Writes the sheet as palette PNGs, one row of glyphs at a time. False, with the reason in error,
+// when a file cannot be written; no page is then left, and existing files stay as they were.
 bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
                 QString& error);

@@ -2,6 +2,7 @@
 
 #include "capture/fonts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -117,15 +118,18 @@ std::optional<Typeface> FindTypeface(const QString& font, int pixels, QString& e
     const bool isFile = font.contains(QLatin1Char('/')) || QFileInfo(font).isFile();
     const std::vector<Face> faces = isFile ? fileFaces(font) : installedFaces(font);
     if (faces.empty()) {
-        error = !isFile                    ? QStringLiteral("no font family '%1' is installed")
-                : QFileInfo(font).exists() ? QStringLiteral("'%1' is not a font file")
-                                           : QStringLiteral("no such font file '%1'");
+        error = !isFile ? QCoreApplication::translate("glimmet-font",
+                                                      "no font family '%1' is installed")
+                : QFileInfo(font).exists()
+                    ? QCoreApplication::translate("glimmet-font", "'%1' is not a font file")
+                    : QCoreApplication::translate("glimmet-font", "no such font file '%1'");
         error = error.arg(font);
         return std::nullopt;
     }
     const Face* face = faceAt(faces, pixels);
     if (!face) {
-        error = QStringLiteral("'%1' is a bitmap font without a %2-pixel size; its sizes: %3")
+        error = QCoreApplication::translate(
+                    "glimmet-font", "'%1' is a bitmap font without a %2-pixel size; its sizes: %3")
                     .arg(font)
                     .arg(pixels)
                     .arg(strikes(faces));
@@ -133,7 +137,7 @@ std::optional<Typeface> FindTypeface(const QString& font, int pixels, QString& e
     }
     const QString family = qtFamily(isFile, font, *face);
     if (family.isEmpty()) {
-        error = QStringLiteral("'%1' cannot be loaded").arg(font);
+        error = QCoreApplication::translate("glimmet-font", "'%1' cannot be loaded").arg(font);
         return std::nullopt;
     }
     Typeface typeface{PixelFont(family, pixels), face->family + QLatin1Char(' ') + face->style,

@@ -2,10 +2,11 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# Debian packages the build and the programs need (Qt's own texts in Chinese among them), and the
-# faces glimmet-font captures from by default at 12 to 15 pixels and at other sizes.
-PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libpng-dev libfontconfig-dev
-    fonts-unifont fonts-wqy-zenhei xfonts-wqy fonts-arphic-gbsn00lp)
+# Debian packages the build and the programs need (Qt's own texts in Chinese among them, and Qt's
+# translation tools for glimmet-font's own), and the faces glimmet-font captures from by default at
+# 12 to 15 pixels and at other sizes.
+PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
+    libpng-dev libfontconfig-dev fonts-unifont fonts-wqy-zenhei xfonts-wqy fonts-arphic-gbsn00lp)
 # What the tests need besides: as31 and sdcc prove that the listings and tables assemble and
 # compile for the 8051, and gcc-avr, avr-libc and binutils-avr for the ATmega328P, whose
 # programs simavr runs; xxd and binutils read the bytes back; two validators check the desktop

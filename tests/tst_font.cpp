@@ -11,6 +11,7 @@
 #include "tests/support.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -21,8 +22,14 @@ struct Run {
     QByteArray out, err;
 };
 
-Run glimmetFont(const QStringList& arguments, const QByteArray& input = {}) {
+// The command under a locale: English unless told otherwise, whatever the machine's.
+Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
+                const QString& lang = QStringLiteral("C")) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+    environment.insert(QStringLiteral("LANG"), lang);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(GLIMMET_FONT), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -80,7 +87,7 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(arguments) << input << status
                                 << QString::fromUtf8(message);
         };
-        add("unknown option", "--frobnicate A", "", 2, "Unknown option 'frobnicate'");
+        add("unknown option", "--frobnicate A", "", 2, "unknown option '--frobnicate'; see");
         add("bad scan", "--scan diagonal A", "", 2, "--scan: 'diagonal' is not one of rows,");
         add("bad format", "--format pdf A", "", 2, "--format: 'pdf' is not one of c, asm, bin,");
         add("bad name", "--name 2x A", "", 2, "--name: '2x' is not a C identifier");
@@ -118,6 +125,64 @@ private slots:
             "--index and --slots do not go together");
         add("characters without a code", "--index gb2312 欢A😀", "", 1,
             "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
+        add("a full device", "A -o /dev/full", "", 1,
+            "cannot write '/dev/full': No space left on device");
+        add("a large table on a full device", "--charset gb2312 -o /dev/full", "", 1,
+            "cannot write '/dev/full': No space left on device");
+        add("a sheet on a full device", "A --sheet /dev/full", "", 1,
+            "cannot write '/dev/full': No space left on device");
+        add("a larger sheet on a full device", "--charset ascii --size 8x16 --sheet /dev/full", "",
+            1, "cannot write '/dev/full': No space left on device");
+        add("--db with c", "--db .db A", "", 2,
+            "--db does not apply to --format c: only an assembly table has data lines");
+        add("--db with bin", "--format bin --db .db A", "", 2,
+            "--db does not apply to --format bin");
+        add("--db with text", "--format text --db .db A", "", 2,
+            "--db does not apply to --format text");
+        add("--name with bin", "--format bin --name t A", "", 2,
+            "--name does not apply to --format bin: only a C or an assembly table has a name");
+        add("--name with text", "--format TEXT --name t A", "", 2,
+            "--name does not apply to --format text");
+        add("--scan with text", "--format text --scan rows A", "", 2,
+            "--scan does not apply to --format text: a text table shows pixels, not bytes");
+        add("--lsb-first with text", "--format text --lsb-first A", "", 2,
+            "--lsb-first does not apply to --format text");
+        add("--negative with text", "--format text --negative A", "", 2,
+            "--negative does not apply to --format text");
+        add("a mistyped option", "--scna rows A", "", 2,
+            "unknown option '--scna'; did you mean --scan?");
+        add("a mistyped long option", "--sise 16 A", "", 2, "did you mean --size?");
+        add("a mistyped format", "--format cc A", "", 2,
+            "--format: 'cc' is not one of c, asm, bin, text; did you mean c?");
+        add("a mistyped order", "--scan COLUMS A", "", 2,
+            "'colums' is not one of rows, columns, "
+            "pages; did you mean columns?");
+        add("a mistyped charset", "--charset gb2321", "", 2, "did you mean gb2312?");
+        add("a mistyped encoding", "--encoding gkb -i IN", "B", 2,
+            "--encoding: 'gkb' is not one of utf-8, gbk, gb18030, big5, utf-16, utf-16le, "
+            "utf-16be; did you mean gbk?");
+        add("an encoding without a file", "--encoding gbk A", "", 2,
+            "--encoding is for a file given with --input");
+        add("a GBK file", "-i IN", "AB\xBB\xB6\xD3\xAD", 1,
+            "is not valid UTF-8: byte 0xbb at offset 2; if it is GBK, give --encoding gbk");
+        add("a Big5 file", "-i IN", "\xC5\x77\xAA\xEF", 1,
+            "is not valid UTF-8: byte 0xc5 at offset 0; if it is Big5, give --encoding big5");
+        add("a UTF-16 file without a mark", "-i IN", QByteArray("A\0\xE9\0", 4), 1,
+            "byte 0xe9 at offset 2; if it is UTF-16LE, give --encoding utf-16le");
+        add("no encoding fits", "-i IN", "\xFF\xFF\xFF", 1, "byte 0xff at offset 0\n");
+        add("invalid GBK", "--encoding gbk -i IN", "AB\xBB", 1,
+            "is not valid GBK: byte 0xbb at offset 2");
+        add("invalid Big5", "--encoding Big5 -i IN", "A\xAA", 1,
+            "is not valid Big5: byte 0xaa at offset 1");
+        add("invalid GB18030", "--encoding gb18030 -i IN", "\x81\x30\x81", 1,
+            "is not valid GB18030: byte 0x81 at offset 0");
+        add("an odd byte of UTF-16", "--encoding utf-16le -i IN", QByteArray("A\0B", 3), 1,
+            "is not valid UTF-16LE: byte 0x42 at offset 2");
+        add("a lone surrogate in UTF-16", "-i IN",
+            QByteArray("\xFF\xFE\0\xD8"
+                       "A\0",
+                       6),
+            1, "is not valid UTF-16LE: byte 0x00 at offset 2");
     }
 
     void failures() {
@@ -143,6 +208,223 @@ private slots:
         QVERIFY(out.open(QIODevice::ReadOnly));
         QCOMPARE(out.readAll(), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    // A file in another encoding gives the table of the same text in UTF-8; a UTF-16 file with a
+    // byte order mark needs no --encoding.
+    void encodings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("iconv");  // the encoding that iconv(1) writes the file in
+        QTest::addColumn<QStringList>("options");
+        const QString simplified = QStringLiteral("欢迎光临 LED 点阵屏！é");
+        const QString traditional = QStringLiteral("歡迎光臨 LED 點陣屏！");
+        const auto add = [](const char* name, const QString& text, const char* iconv,
+                            const QStringList& options) {
+            QTest::newRow(name) << text << QString::fromLatin1(iconv) << options;
+        };
+        add("GBK", simplified, "GBK", {"--encoding", "gbk"});
+        add("GBK at 12 pixels", simplified, "GBK", {"--encoding", "GBK", "--size", "12"});
+        add("GB18030", simplified + QStringLiteral("𠀀€"), "GB18030", {"--encoding", "gb18030"});
+        add("Big5", traditional, "BIG5", {"--encoding", "big5", "--size", "8x16"});
+        add("UTF-16LE", simplified, "UTF-16LE", {"--encoding", "utf-16le"});
+        add("UTF-16BE", simplified, "UTF-16BE", {"--encoding", "utf-16be"});
+        add("UTF-16 without a mark", simplified, "UTF-16LE", {"--encoding", "utf-16"});
+        add("UTF-16 with a mark", simplified, "UTF-16", {"--encoding", "utf-16"});
+        add("UTF-16 with a mark alone", simplified, "UTF-16", {"--size", "24"});
+        add("UTF-16BE with a mark alone", QChar(0xFEFF) + simplified, "UTF-16BE", {});
+        add("UTF-8 with a mark", QChar(0xFEFF) + simplified, "UTF-8", {"--encoding", "utf-8"});
+    }
+
+    void encodings() {
+        QFETCH(QString, text);
+        QFETCH(QString, iconv);
+        QFETCH(QStringList, options);
+        QProcess encode;
+        encode.start("iconv", {"-f", "UTF-8", "-t", iconv});
+        encode.write(text.toUtf8());
+        encode.closeWriteChannel();
+        QVERIFY(encode.waitForFinished() && encode.exitCode() == 0);
+        const QByteArray file = encode.readAllStandardOutput();
+        QTemporaryDir dir;
+        QFile in(dir.filePath("in.txt"));
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(file) == file.size());
+        in.close();
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        const qsizetype size = options.indexOf("--size");
+        const Run expected =
+            glimmetFont((size < 0 ? QStringList() : options.mid(size)) << "--" << text);
+        const Run run = glimmetFont(options + QStringList{"-i", in.fileName()});
+        QCOMPARE(run.status, 0);
+        QVERIFY(expected.out.startsWith("/* Made by glimmet-font"));
+        QCOMPARE(run.out, expected.out);
+    }
+
+    // Bytes would garble a terminal: refused there, written to a file or a pipe.
+    void binaryNotOnATerminal_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::newRow("bin") << "--format bin A" << 2;
+        QTest::newRow("bin at 12 pixels") << "--format BIN --size 12 A" << 2;
+        QTest::newRow("bin to a file") << "--format bin -o OUT A" << 0;
+        QTest::newRow("bin through a pipe") << "--format bin A | cat >OUT" << 0;
+        QTest::newRow("text") << "--format text A" << 0;
+    }
+
+    void binaryNotOnATerminal() {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        arguments.replace("OUT", dir.filePath("out.bin"));
+        // script(1) runs the command with a pseudo-terminal as its standard output.
+        QProcess terminal;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LANG", "C");
+        environment.remove("LC_ALL");
+        terminal.setProcessEnvironment(environment);
+        terminal.start("script",
+                       {"-qec", QStringLiteral(GLIMMET_FONT " ") + arguments, "/dev/null"});
+        QVERIFY(terminal.waitForFinished(60000));
+        const QByteArray screen = terminal.readAllStandardOutput();
+        QCOMPARE(terminal.exitCode(), status);
+        const QByteArray refusal =
+            "glimmet-font: --format bin does not write to a terminal; use -o FILE or a pipe";
+        QCOMPARE(screen.contains(refusal), status == 2);
+        if (arguments.contains("OUT")) QCOMPARE(QFileInfo(dir.filePath("out.bin")).size(), 32);
+    }
+
+    // The help and the messages in Chinese under a Chinese locale, in English otherwise.
+    void languages_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");  // the start of standard output, or of standard error
+        const auto add = [](const char* name, const char* lang, const char* arguments, int status,
+                            const char* message) {
+            QTest::newRow(name) << lang << arguments << status << QString::fromUtf8(message);
+        };
+        add("help, Chinese", "zh_CN.UTF-8", "--help", 0,
+            "用法：glimmet-font [选项]... [文字]...\n");
+        add("help, English", "C", "--help", 0, "Usage: glimmet-font [OPTION]... [TEXT]...\n");
+        add("help, English locale", "en_GB.UTF-8", "--help", 0, "Usage: glimmet-font");
+        add("a bad format, Chinese", "zh_CN.UTF-8", "--format cc A", 2,
+            "glimmet-font: --format：“cc”不是 c, asm, bin, text 之一；您是不是想输入 c？\n");
+        add("a bad format, English", "C", "--format cc A", 2,
+            "glimmet-font: --format: 'cc' is not one of c, asm, bin, text; did you mean c?\n");
+        add("unknown option, Chinese", "zh_CN.UTF-8", "--scna rows A", 2,
+            "glimmet-font: 未知选项“--scna”；您是不是想输入 --scan？\n");
+        add("a missing value, Chinese", "zh_CN.UTF-8", "A --scan", 2,
+            "glimmet-font: “--scan”之后缺少值；请参阅“glimmet-font --help”\n");
+        add("an option of another format, Chinese", "zh_CN.UTF-8", "--db .db A", 2,
+            "glimmet-font: --db 不适用于 --format c：只有汇编字库才有数据行\n");
+        add("a write failure, Chinese", "zh_CN.UTF-8", "A -o DIR/none/t.c", 1,
+            "glimmet-font: 无法写入“");
+        add("a GBK file, Chinese", "zh_CN.UTF-8", "-i GBK", 1,
+            "glimmet-font: 'GBK' 不是有效的 UTF-8：偏移 0 处的字节 0xbb；如果它是 GBK 编码，请加上 "
+            "--encoding gbk\n");
+        add("a warning, Chinese", "zh_CN.UTF-8", "😀", 0,
+            "glimmet-font: 警告：取模字体中没有 U+1F600 (😀) 的字形；");
+    }
+
+    void languages() {
+        QFETCH(QString, lang);
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QFile gbk(dir.filePath("gbk.txt"));
+        QVERIFY(gbk.open(QIODevice::WriteOnly) && gbk.write("\xBB\xB6\xD3\xAD") == 4);
+        gbk.close();
+        const QStringList words = arguments.replace("DIR", dir.path())
+                                      .replace("-i GBK", "-i " + gbk.fileName())
+                                      .split(' ');
+        Run run = glimmetFont(words, {}, lang);
+        run.err.replace(gbk.fileName().toUtf8(), "GBK");
+        QCOMPARE(run.status, status);
+        const QByteArray& said = status == 0 && run.err.isEmpty() ? run.out : run.err;
+        QVERIFY2(said.startsWith(message.toUtf8()), said);
+    }
+
+    // More than 1,024 glyphs go on pages of 1,024, each a PNG of its own; up to 1,024 keep the
+    // one name.
+    void pagedSheets_data() {
+        QTest::addColumn<int>("glyphs");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("pages");
+        QTest::newRow("1,024") << 1024 << "16" << QStringList{"sheet.png"};
+        QTest::newRow("1,025") << 1025 << "16" << QStringList{"sheet-1.png", "sheet-2.png"};
+        QTest::newRow("1,025 at 8x16")
+            << 1025 << "8x16" << QStringList{"sheet-1.png", "sheet-2.png"};
+        QTest::newRow("2,049 at 12")
+            << 2049 << "12" << QStringList{"sheet-1.png", "sheet-2.png", "sheet-3.png"};
+    }
+
+    void pagedSheets() {
+        QFETCH(int, glyphs);
+        QFETCH(QString, size);
+        QFETCH(QStringList, pages);
+        QString text;
+        for (int k = 0; k < glyphs; ++k) text += QString::fromUcs4(&Gb2312()[k].codePoint, 1);
+        QTemporaryDir dir;
+        const Run run = glimmetFont(
+            {"--format", "text", "--size", size, "--sheet", dir.filePath("sheet.png"), "--", text});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), pages);
+        const QStringList blocks = QString::fromUtf8(run.out).split("\n\n", Qt::SkipEmptyParts);
+        const QSize glyph(int(blocks[0].split('\n')[1].size()), int(blocks[0].count('\n')));
+        const Sheet::Tiles tiles(glyph);
+        for (int p = 0; p < pages.size(); ++p) {
+            const int count = std::min<int>(glyphs - p * 1024, 1024);
+            const QImage page(dir.filePath(pages[p]));
+            QCOMPARE(page.size(), QSize(tiles.sheetWidth(count),
+                                        (count + 15) / 16 * tiles.height + Sheet::Margin));
+            // The page's last glyph, LED by LED.
+            const int k = p * 1024 + count - 1;
+            const QStringList rows = blocks[k].split('\n').mid(1);
+            const QPoint grid(Sheet::Margin + (count - 1) % 16 * tiles.width,
+                              (count - 1) / 16 * tiles.height + Sheet::Caption);
+            for (int r = 0; r < glyph.height(); ++r)
+                for (int c = 0; c < glyph.width(); ++c) {
+                    const QPoint centre = grid + QPoint(c, r) * Sheet::Pitch + QPoint(3, 3);
+                    QCOMPARE(page.pixel(centre) == qRgb(255, 0, 0), rows[r][c] == '#');
+                }
+        }
+    }
+
+    // A page that cannot be written takes the sheet with it: no page is left, and a page of an
+    // earlier sheet stays as it was.
+    void pagedSheetWholeOrNone() {
+        QTemporaryDir dir;
+        QFile old(dir.filePath("sheet-1.png"));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        QVERIFY(QDir(dir.path()).mkdir("sheet-3.png"));
+        const Run run = glimmetFont({"--charset", "gb2312-hanzi", "--sheet",
+                                     dir.filePath("sheet.png"), "-o", dir.filePath("t.c")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith("glimmet-font: cannot write '" +
+                                    dir.filePath("sheet-3.png").toUtf8() + "': "),
+                 run.err);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"sheet-1.png"});
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
+    // A sheet to a pipe goes through it: the pipe is not replaced by a file.
+    void sheetThroughAPipe() {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe");
+        QCOMPARE(QProcess::execute("mkfifo", {pipe}), 0);
+        QProcess reader;
+        reader.setStandardOutputFile(dir.filePath("read.png"));
+        reader.start("cat", {pipe});
+        QVERIFY(reader.waitForStarted());
+        const Run run = glimmetFont({"--sheet", pipe, "-o", dir.filePath("t.c"), "A"});
+        QVERIFY(reader.waitForFinished());
+        QCOMPARE(run.status, 0);
+        QVERIFY(QFileInfo(pipe).isFile() == false && QFileInfo(pipe).exists());
+        QCOMPARE(QImage(dir.filePath("read.png")).size(),
+                 QSize(Sheet::Tiles({16, 16}).sheetWidth(1),
+                       Sheet::Tiles({16, 16}).height + Sheet::Margin));
     }
 
     void missingGlyphIsWarned() {

@@ -24,6 +24,8 @@ for program in glimmet glimmet-font; do
     [ -x "$root/usr/bin/$program" ] || fail "no $program in /usr/bin"
     [ -f "$root/usr/share/man/man1/$program.1.gz" ] || fail "no manual page of $program"
 done
+zcat "$root/usr/share/man/zh_CN/man1/glimmet-font.1.gz" | grep -q '^\.SH 名称$' ||
+    fail "no Chinese manual page of glimmet-font"
 entry=$root/usr/share/applications/glimmet.desktop
 [ -f "$entry" ] || fail "no desktop entry"
 grep -qx 'Exec=glimmet' "$entry" || fail "the desktop entry does not start /usr/bin/glimmet"

@@ -1,0 +1,316 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>glimmet-font</name>
+    <message>
+        <source>argument %1 is not valid UTF-8: byte 0x%2 at offset %3</source>
+        <translation>第 %1 个参数不是有效的 UTF-8：偏移 %3 处的字节 0x%2</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 只能给出一次</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>；您是不是想输入 %1？</translation>
+    </message>
+    <message>
+        <source>--%1: &apos;%2&apos; is not one of %3</source>
+        <translation>--%1：“%2”不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>--size: &apos;%1&apos; is not N or WxH with each from 4 to %2</source>
+        <translation>--size：“%1”不是 N 或 宽x高，或者边长不在 4 至 %2 之间</translation>
+    </message>
+    <message>
+        <source>--shift: &apos;%1&apos; is not DY or DX,DY in whole pixels</source>
+        <translation>--shift：“%1”不是以整点数表示的 DY 或 DX,DY</translation>
+    </message>
+    <message>
+        <source>only an assembly table has data lines</source>
+        <translation>只有汇编字库才有数据行</translation>
+    </message>
+    <message>
+        <source>only a C or an assembly table has a name</source>
+        <translation>只有 C 或汇编字库才有名称</translation>
+    </message>
+    <message>
+        <source>a text table shows pixels, not bytes</source>
+        <translation>文本字库显示的是点，不是字节</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to --format %2: %3</source>
+        <translation>--%1 不适用于 --format %2：%3</translation>
+    </message>
+    <message>
+        <source>--name: &apos;%1&apos; is not a C identifier</source>
+        <translation>--name：“%1”不是合法的 C 标识符</translation>
+    </message>
+    <message>
+        <source>--db: &apos;%1&apos; is not a directive</source>
+        <translation>--db：“%1”不是合法的伪指令</translation>
+    </message>
+    <message>
+        <source>no input: give TEXT, --input FILE or --charset SET</source>
+        <translation>没有输入：请给出文字、--input 文件或 --charset 字符集</translation>
+    </message>
+    <message>
+        <source>give only one of TEXT, --input FILE and --charset SET</source>
+        <translation>文字、--input 文件和 --charset 字符集只能给出其中一种</translation>
+    </message>
+    <message>
+        <source>--encoding is for a file given with --input</source>
+        <translation>--encoding 只用于 --input 给出的文件</translation>
+    </message>
+    <message>
+        <source>--format bin does not write to a terminal; use -o FILE or a pipe</source>
+        <translation>--format bin 不输出到终端；请用 -o 文件或管道</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>; see &apos;glimmet-font --help&apos;</source>
+        <translation>；请参阅“glimmet-font --help”</translation>
+    </message>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>libpng cannot draw &apos;%1&apos;</source>
+        <translation>libpng 无法绘制“%1”</translation>
+    </message>
+    <message>
+        <source>no font family &apos;%1&apos; is installed</source>
+        <translation>未安装字体族“%1”</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a font file</source>
+        <translation>“%1”不是字体文件</translation>
+    </message>
+    <message>
+        <source>no such font file &apos;%1&apos;</source>
+        <translation>字体文件“%1”不存在</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a bitmap font without a %2-pixel size; its sizes: %3</source>
+        <translation>“%1”是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot be loaded</source>
+        <translation>无法加载“%1”</translation>
+    </message>
+    <message>
+        <source>the text arguments</source>
+        <translation>文字参数</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>标准输入</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>; if it is %1, give --encoding %2</source>
+        <translation>；如果它是 %1 编码，请加上 --encoding %2</translation>
+    </message>
+    <message>
+        <source>; if it is %1 or %2, give --encoding %3 or --encoding %4</source>
+        <translation>；如果它是 %1 或 %2 编码，请加上 --encoding %3 或 --encoding %4</translation>
+    </message>
+    <message>
+        <source>%1 is not valid %2: byte 0x%3 at offset %4</source>
+        <translation>%1 不是有效的 %2：偏移 %4 处的字节 0x%3</translation>
+    </message>
+    <message>
+        <source>no character to convert in %1</source>
+        <translation>%1 中没有可转换的字符</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>警告：%1</translation>
+    </message>
+    <message>
+        <source>warning: and %1 more characters likewise</source>
+        <translation>警告：另有 %1 个字符情况相同</translation>
+    </message>
+    <message>
+        <source>the capture font has no glyph for %1; the table holds what the window captures for it</source>
+        <translation>取模字体中没有 %1 的字形；字库中是窗口对它取模所得的字模</translation>
+    </message>
+    <message>
+        <source>%1 loses ink outside its %2 x %3 square</source>
+        <translation>%1 有笔画超出 %2 x %3 的字框，超出的部分丢失</translation>
+    </message>
+    <message>
+        <source>--index and --slots do not go together</source>
+        <translation>--index 和 --slots 不能同时使用</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation>，另有 %1 个</translation>
+    </message>
+    <message>
+        <source>--index gb2312: no GB2312 code for %1</source>
+        <translation>--index gb2312：以下字符没有 GB2312 编码：%1</translation>
+    </message>
+    <message>
+        <source>--target as31 is an assembler: give --format asm</source>
+        <translation>--target as31 是汇编器：请用 --format asm</translation>
+    </message>
+    <message>
+        <source>--header needs --format c</source>
+        <translation>--header 需要 --format c</translation>
+    </message>
+    <message>
+        <source>--header and --output name the same file</source>
+        <translation>--header 和 --output 指向同一个文件</translation>
+    </message>
+    <message>
+        <source>--index and --slots need --format c or asm</source>
+        <translation>--index 和 --slots 需要 --format c 或 asm</translation>
+    </message>
+    <message>
+        <source>--slots needs --charset gb2312</source>
+        <translation>--slots 需要 --charset gb2312</translation>
+    </message>
+    <message>
+        <source>Usage: glimmet-font [OPTION]... [TEXT]...
+Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
+file, or of a whole character set, captured as the Glimmet window captures one, at any size
+from 4 x 4 to 64 x 64 pixels (16 x 16 and 32 bytes a glyph unless told otherwise).
+
+Input (exactly one):
+  TEXT...                the characters of the arguments, in order (after --, a TEXT may
+                         start with -)
+  -i, --input FILE       the characters of a file; - is standard input
+  --charset SET          gb2312 (7,445 characters), gb2312-hanzi (6,763) or ascii (95)
+  --encoding NAME        the encoding of the file: utf-8 (default), gbk, gb18030, big5,
+                         utf-16 (by its byte order mark, else little-endian), utf-16le or
+                         utf-16be; a file that starts with a UTF-16 byte order mark needs none
+
+Output:
+  -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
+                         bin with --charset gb2312 writes 87 x 94 slots (HZK16 at 16, HZK12
+                         at 12), with --charset ascii at a half-width size 256 slots (ASC16
+                         at 8x16, ASC12 at 8x12); bin goes to a file or a pipe, never to a
+                         terminal
+  -o, --output FILE      write to FILE, whole or not at all (default: standard output)
+  --target TOOLCHAIN     what compiles or assembles the table: c (default: portable C,
+                         assembly with DB 0FCH), keil (C51 code memory, A51), sdcc (__code,
+                         sdas8051 with .db 0xFC), as31 (assembly only, .db 0FCH) or avr
+                         (avr-gcc PROGMEM, avr-as with .byte 0xFC)
+  --header FILE          also write a C header declaring the table (extern), for projects of
+                         several source files; the table itself is then not static
+  --name IDENT           the name of the C array and the assembly label (default glyphs)
+  --db WORD              the assembly data directive (default: the target&apos;s)
+  --index gb2312         C and asm: each glyph as a record, its two GB2312 bytes first
+  --slots                C and asm, with --charset gb2312: all 87 x 94 slots, blank ones
+                         included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
+  --sheet FILE.png       also draw every glyph as LEDs on a proof sheet; more than 1,024
+                         glyphs go on pages of 1,024, FILE-1.png, FILE-2.png and so on
+
+Glyphs:
+  -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font&apos;s
+                         em is H pixels, and 8x16 is the left half of 16x16
+  --font FONT            an installed family or a font file (TTF, OTF, TTC, PCF, BDF,
+                         .pcf.gz); bitmap fonts only at the sizes they have. By default:
+                         Unifont at 16, WenQuanYi Bitmap Song at 12, 13 and 15, and
+                         AR PL SungtiL GB at every other size
+  --shift [DX,]DY        move the print DY pixels down (up when negative) and DX right, for
+                         a font that sits high or low in its em
+
+Layout (not for --format text, which shows pixels rather than bytes):
+  --board NAME           the layout and size a board needs: ssd1306 or sh1106 (OLED pages,
+                         any size), max7219 (8x8 rows), 74hc595 (16x16 rows, negative),
+                         hub12 (P10 panels, 16x16 rows, negative) or st7920 (12864 LCD
+                         graphics, 16x16 rows); --scan, --size, --lsb-first and --negative
+                         given with it win wherever they stand
+  --scan ORDER           rows (default): across rows, each row as W/8 bytes (rounded up)
+                         from the left; columns: down columns, each column as H/8 bytes
+                         from the top; pages: bands of eight rows, one byte a column, the
+                         top pixel in bit 0; bits past a glyph&apos;s edge are always 0
+  --lsb-first            the first pixel of a byte in bit 0 (for pages: the top pixel in bit 7)
+  --negative             a lit LED is a 0 bit
+  --unique               each character once, at its first appearance; in C and asm the
+                         text follows as indexes into the table (NAME_text)
+
+  -h, --help             show this help
+  --version              show the version
+
+The names of formats, sets, orders and encodings may be given in any case.
+Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage error.
+</source>
+        <translation>用法：glimmet-font [选项]... [文字]...
+为 LED 点阵屏生成字库：把文字参数、文件或整个字符集中的每个字符按 Glimmet 窗口的方式
+取模，字模可为 4 x 4 至 64 x 64 点（默认 16 x 16，每个字模 32 字节）。
+
+输入（三者选一）：
+  文字...                参数中的字符，依次取模（在 -- 之后，文字可以 - 开头）
+  -i, --input 文件       文件中的字符；- 表示标准输入
+  --charset 字符集       gb2312（7,445 个字符）、gb2312-hanzi（6,763 个）或 ascii（95 个）
+  --encoding 编码        文件的编码：utf-8（默认）、gbk、gb18030、big5、utf-16（按字节
+                         顺序标记，没有时按小端）、utf-16le 或 utf-16be；以 UTF-16 字节顺序
+                         标记开头的文件无需指定
+
+输出：
+  -f, --format 格式      c（默认）、asm、bin 或 text（# 为亮点，. 为暗点）；bin 配合
+                         --charset gb2312 写出 87 x 94 个字位（16 点即 HZK16，12 点即 HZK12），
+                         配合 --charset ascii 在半角尺寸下写出 256 个字位（8x16 即 ASC16，
+                         8x12 即 ASC12）；bin 只写入文件或管道，不输出到终端
+  -o, --output 文件      写入文件，要么完整写入，要么不写（默认：标准输出）
+  --target 工具链        编译或汇编字库所用的工具：c（默认：通用 C，汇编为 DB 0FCH）、
+                         keil（C51 code 存储区，A51）、sdcc（__code，sdas8051 的 .db 0xFC）、
+                         as31（只用于汇编，.db 0FCH）或 avr（avr-gcc 的 PROGMEM，avr-as
+                         的 .byte 0xFC）
+  --header 文件          另外写出声明字库（extern）的 C 头文件，用于多个源文件的工程；
+                         此时字库本身不再是 static
+  --name 标识符          C 数组名和汇编标号（默认 glyphs）
+  --db 伪指令            汇编数据伪指令（默认：工具链自己的）
+  --index gb2312         C 和汇编：每个字模作为一条记录，前面是它的两个 GB2312 字节
+  --slots                C 和汇编，配合 --charset gb2312：全部 87 x 94 个字位，包括空字位；
+                         编码 (hi, lo) 的字模序号为 (hi - 0xA1) * 94 + lo - 0xA1
+  --sheet 文件.png       另外把每个字模画成 LED 点阵校样图；超过 1,024 个字模时分页，
+                         每页 1,024 个：文件-1.png、文件-2.png，依此类推
+
+字模：
+  -s, --size 尺寸        N 表示 N x N 点，或 宽x高，各为 4 至 64（默认 16）；字体的 em 为
+                         “高”点，8x16 是 16x16 的左半部分
+  --font 字体            已安装的字体族或字体文件（TTF、OTF、TTC、PCF、BDF、.pcf.gz）；
+                         点阵字体只能用它自带的尺寸。默认：16 点用 Unifont，12、13、15 点用
+                         文泉驿点阵宋体（WenQuanYi Bitmap Song），其他尺寸用 AR PL SungtiL GB
+  --shift [DX,]DY        把字形下移 DY 点（负数为上移）、右移 DX 点，用于在 em 中偏高
+                         或偏低的字体
+
+取模方式（不适用于 --format text，它显示的是点，不是字节）：
+  --board 板型           按常见板子设定取模方式和尺寸：ssd1306 或 sh1106（OLED 按页，
+                         任意尺寸）、max7219（8x8 逐行）、74hc595（16x16 逐行，阴码）、
+                         hub12（P10 单元板，16x16 逐行，阴码）或 st7920（12864 液晶图形
+                         方式，16x16 逐行）；同时给出的 --scan、--size、--lsb-first 和
+                         --negative 无论位置如何都优先
+  --scan 顺序            rows（默认）：逐行，每行 W/8 个字节（向上取整），从左到右；
+                         columns：逐列，每列 H/8 个字节，从上到下；pages：按页，每页八行，
+                         每列一个字节，最上一点在第 0 位；超出字模边缘的位总是 0
+  --lsb-first            字节的第一个点在第 0 位（pages 时：最上一点在第 7 位）
+  --negative             阴码：亮点为 0 位（默认为阳码：亮点为 1 位）
+  --unique               每个字符只取一次，保留第一次出现的位置；C 和汇编字库后面另附
+                         按文字顺序排列的字模序号（NAME_text）
+
+  -h, --help             显示本帮助
+  --version              显示版本
+
+格式、字符集、取模顺序和编码的名称不区分大小写。
+退出状态：0 表示成功，1 表示输入或输出失败，2 表示用法错误。
+</translation>
+    </message>
+</context>
+</TS>
