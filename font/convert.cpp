@@ -105,8 +105,7 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
 void writeSlots(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
                 int slotCount, const std::function<int(size_t)>& slotOf, Output& output) {
     const qsizetype bytes = table.layout.byteCount(table.size);
-    Glyph blank;
-    blank.size = table.size;
+    const Glyph blank(table.size);
     const std::vector<uint8_t> unlit = table.layout.bytes(blank);
     QByteArray file;
     file.reserve(slotCount * bytes);

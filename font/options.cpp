@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int MaxSide = 64;  // of a glyph, in pixels
+
 const QString Usage = QStringLiteral(R"(Usage: glimmet-font [OPTION]... [TEXT]...
 Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
 file, or of a whole character set, captured as the Glimmet window captures one, at any size
@@ -102,11 +104,11 @@ bool readSize(const QString& value, QSize& size) {
     const QRegularExpressionMatch match = pattern.match(value);
     const int w = match.captured(1).toInt();
     const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
-    const auto fits = [](int side) { return side >= 4 && side <= Glyph::MaxSide; };
+    const auto fits = [](int side) { return side >= 4 && side <= MaxSide; };
     if (match.hasMatch() && fits(w) && fits(h)) return size = QSize(w, h), true;
     Complain(QStringLiteral("--size: '%1' is not N or WxH with each from 4 to %2")
                  .arg(value)
-                 .arg(Glyph::MaxSide));
+                 .arg(MaxSide));
     return false;
 }
 

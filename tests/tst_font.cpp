@@ -121,6 +121,17 @@ private slots:
                             "U+1F600 (😀); the table holds what the window captures for it\n"));
     }
 
+    // A font whose line is taller than its em is measured on a canvas twice the em wide: at 64
+    // pixels more samples than a 64 x 64 glyph holds.
+    void largeFontTallerThanItsEm() {
+        const Run run =
+            glimmetFont({"--size", "64", "--font", "DejaVu Sans", "--format", "text", "A"});
+        QCOMPARE(run.status, 0);
+        const QStringList rows = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).mid(1);
+        QCOMPARE(rows.size(), 64);
+        QVERIFY(rows.join("").contains('#'));
+    }
+
     // A table written to a file lands whole; the same input gives the same bytes every time.
     void writesWholeAndReproducibly() {
         QTemporaryDir dir;
