@@ -4,7 +4,9 @@
 #include "font/charsets.h"
 #include "font/glyphs.h"
 #include "font/output.h"
+#include "font/preview.h"
 #include "font/sheet.h"
+#include "font/strip.h"
 #include "font/typeface.h"
 
 #include <QFile>
@@ -82,9 +84,9 @@ void warnAbout(const QStringList& characters, const QString& warning) {
                      .arg(characters.size() - NamedInWarnings));
 }
 
-// Glyphs that another font stands in for, and glyphs whose ink the square cuts.
+// Glyphs that another font stands in for, and glyphs whose ink their capture's size cuts.
 void warn(const Characters& characters, const QFont& font, const std::vector<char>& cut,
-          QSize size) {
+          const std::vector<QSize>& sizes) {
     const QRawFont raw = QRawFont::fromFont(font);
     QStringList missing, lost;
     for (size_t i = 0; i < characters.distinct.size(); ++i) {
@@ -93,12 +95,14 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
         for (uint code : codes)
             missing << QString::asprintf("U+%04X", code) + QStringLiteral(" (%1)").arg(character);
         if (codes.isEmpty() && cut[i])
-            lost << CodePoints(character) + QStringLiteral(" (%1)").arg(character);
+            lost << QStringLiteral("%1 (%2) loses ink outside its %3 x %4 square")
+                        .arg(CodePoints(character), character)
+                        .arg(sizes[i].width())
+                        .arg(sizes[i].height());
     }
     warnAbout(missing, QStringLiteral("the capture font has no glyph for %1; the table holds "
                                       "what the window captures for it"));
-    warnAbout(lost, QStringLiteral("%1 loses ink outside its ") +
-                        QStringLiteral("%1 x %2 square").arg(size.width()).arg(size.height()));
+    warnAbout(lost, QStringLiteral("%1"));
 }
 
 // Slots of a whole character set, each at its place, the unused ones unlit.
@@ -165,6 +169,25 @@ void write(const Options& options, const Table& table, const Characters& charact
         writeTable(table, characters, glyphs, output);
 }
 
+// The characters in the input's order, as one text.
+QString message(const Characters& characters) {
+    QString text;
+    for (int32_t i : characters.sequence) text += characters.distinct[i];
+    return text;
+}
+
+// What goes beside the table: the proof sheet or the preview.
+bool writePictures(const Options& options, const Characters& characters,
+                   const std::vector<Glyph>& glyphs, const std::optional<Strip>& strip) {
+    QString error;
+    if (!options.sheet.isEmpty() && !WriteSheet(options.sheet, characters, glyphs, error))
+        return Complain(error), false;
+    if (!options.preview.isEmpty() &&
+        !WritePreview(options.preview, strip->picture, options.signWidth, error))
+        return Complain(error), false;
+    return true;
+}
+
 }  // namespace
 
 Status Convert(const Options& options) {
@@ -176,23 +199,36 @@ Status Convert(const Options& options) {
     const std::optional<Typeface> typeface =
         FindTypeface(options.font.isEmpty() ? DefaultFamily(em) : options.font, em, error);
     if (!typeface) return Complain(QStringLiteral("--font: ") + error), Failure;
+    std::optional<Strip> strip;
+    if (options.strip || !options.preview.isEmpty()) {
+        strip = CaptureStrip(*characters, typeface->font, em, typeface->emTop, options.shift);
+        if (strip->picture.size.isEmpty()) {
+            Complain(QStringLiteral("no character of %1 has a width to show in a strip")
+                         .arg(inputName(options)));
+            return Failure;
+        }
+    }
+    std::vector<Glyph> glyphs;
     std::vector<char> cut;
-    const std::vector<Glyph> glyphs =
-        CaptureAll(characters->distinct,
-                   TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
-    warn(*characters, typeface->font, cut, table.size);
+    if (!options.strip) {
+        glyphs = CaptureAll(
+            characters->distinct,
+            TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
+    }
+    // The warnings are about the table's captures.
+    warn(*characters, typeface->font, options.strip ? strip->cut : cut,
+         options.strip ? strip->sizes : std::vector<QSize>(glyphs.size(), table.size));
     table.face = typeface->face;
     table.file = typeface->file;
     table.count = qsizetype(characters->sequence.size());
     Output output;
     if (!output.open(options.output)) return Complain(output.error()), Failure;
-    write(options, table, *characters, glyphs, output);
-    if (!options.sheet.isEmpty()) {
-        if (!WriteSheet(options.sheet, *characters, glyphs, error)) {
-            Complain(error);
-            return Failure;  // the table is not put in place either
-        }
-    }
+    if (options.strip)
+        output.write(table.strip(message(*characters), strip->picture));
+    else
+        write(options, table, *characters, glyphs, output);
+    // Where a picture cannot be written, the table is not put in place either.
+    if (!writePictures(options, *characters, glyphs, strip)) return Failure;
     if (!output.commit()) return Complain(output.error()), Failure;
     return Success;
 }

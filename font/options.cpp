@@ -31,6 +31,15 @@ Output:
   --name IDENT           the name of the C array and the assembly label (default glyphs)
   --db WORD              the assembly data directive (default DB; .db for as31 and sdas8051)
   --sheet FILE.png       also draw every glyph as LEDs on a proof sheet
+  --strip                the whole input as one picture H pixels high, each character as
+                         wide as the font draws it (8 for a letter and 16 for a hanzi in
+                         Unifont at 16); zero-width characters take no column. With
+                         --scan columns, the columns a scrolling sign shifts out. The C
+                         array is NAME[BYTES] with NAME_WIDTH and NAME_HEIGHT (default
+                         name strip)
+  --preview FILE.gif     also write an animated GIF of the input as a strip scrolling
+                         across a sign, one column a frame every 50 ms, looping forever
+  --sign-width N         the preview's sign, N LEDs wide, from 1 to 1024 (default 64)
 
 Glyphs:
   -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font's
@@ -112,6 +121,14 @@ bool readSize(const QString& value, QSize& size) {
     return false;
 }
 
+bool readSignWidth(const QString& value, int& width) {
+    bool number = false;
+    width = value.toInt(&number);
+    if (number && width >= 1 && width <= 1024) return true;
+    Complain(QStringLiteral("--sign-width: '%1' is not a whole number from 1 to 1024").arg(value));
+    return false;
+}
+
 // DY or DX,DY, whole pixels.
 bool readShift(const QString& value, QPoint& shift) {
     static const QRegularExpression pattern(QStringLiteral("^(?:(-?\\d{1,2}),)?(-?\\d{1,2})$"));
@@ -123,16 +140,18 @@ bool readShift(const QString& value, QPoint& shift) {
 }
 
 bool readValues(const QCommandLineParser& parser, Options& options) {
-    QString format = QStringLiteral("c"), scan = QStringLiteral("rows"), size, shift;
+    QString format = QStringLiteral("c"), scan = QStringLiteral("rows"), size, shift, signWidth;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
         !single(parser, "format", format) || !single(parser, "output", options.output) ||
         !single(parser, "name", options.table.name) ||
         !single(parser, "db", options.table.directive) || !single(parser, "sheet", options.sheet) ||
         !single(parser, "scan", scan) || !single(parser, "size", size) ||
-        !single(parser, "font", options.font) || !single(parser, "shift", shift))
+        !single(parser, "font", options.font) || !single(parser, "shift", shift) ||
+        !single(parser, "preview", options.preview) || !single(parser, "sign-width", signWidth))
         return false;
     if ((!size.isEmpty() && !readSize(size, options.table.size)) ||
-        !readShift(shift, options.shift))
+        !readShift(shift, options.shift) ||
+        (!signWidth.isEmpty() && !readSignWidth(signWidth, options.signWidth)))
         return false;
     Table& table = options.table;
     if (!choose("format", format,
@@ -158,6 +177,11 @@ bool readValues(const QCommandLineParser& parser, Options& options) {
     table.layout.lsbFirst = parser.isSet("lsb-first");
     table.layout.negative = parser.isSet("negative");
     options.unique = parser.isSet("unique");
+    options.strip = parser.isSet("strip");
+    if (options.strip && !options.sheet.isEmpty())
+        return Complain(QStringLiteral("--sheet draws glyphs, not a strip: see it with --preview")),
+               false;
+    if (options.strip && !parser.isSet("name")) table.name = QStringLiteral("strip");
     options.texts = parser.positionalArguments();
     return true;
 }
@@ -187,6 +211,9 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         {"name", {}, "IDENT"},
         {"db", {}, "WORD"},
         {"sheet", {}, "FILE"},
+        {"strip", {}},
+        {"preview", {}, "FILE"},
+        {"sign-width", {}, "N"},
         {"scan", {}, "ORDER"},
         {{"s", "size"}, {}, "SIZE"},
         {"font", {}, "FONT"},

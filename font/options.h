@@ -21,6 +21,9 @@ struct Options {
     bool unique = false;
     QString output;  // empty for standard output
     QString sheet;
+    bool strip = false;  // the whole input as one picture
+    QString preview;     // an animated GIF of it scrolling across a sign
+    int signWidth = 64;  // of the preview's sign, in LEDs
 };
 
 // The exit statuses.

@@ -13,20 +13,19 @@ QString label(const QString& character, uint16_t gb2312) {
     return text;
 }
 
-// The comment lines on top: what made the table and how to read it.
-QStringList about(const Table& table) {
-    const QSize size = table.size;
-    QStringList lines{
-        QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4 %5 of %6 x %3 pixels, %7 "
-                       "bytes each.")
-            .arg(QStringLiteral(GLIMMET_VERSION), table.face)
-            .arg(size.height())
-            .arg(table.count)
-            .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
-            .arg(size.width())
-            .arg(table.layout.byteCount(size)),
-        QStringLiteral("Font file: %1").arg(table.file)};
-    return lines + table.layout.description(size).split(QLatin1Char('\n'));
+// The comment on top: what made the table and how to read it.
+QString about(const Table& table, QSize size, const QString& contents) {
+    const QStringList lines =
+        QStringList{QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4.")
+                        .arg(QStringLiteral(GLIMMET_VERSION), table.face)
+                        .arg(table.size.height())
+                        .arg(contents),
+                    QStringLiteral("Font file: %1").arg(table.file)} +
+        table.layout.description(size).split(QLatin1Char('\n'));
+    return table.format == Format::C
+               ? QStringLiteral("/* ") + lines.join(QStringLiteral("\n * ")) +
+                     QStringLiteral(" */\n")
+               : QStringLiteral("; ") + lines.join(QStringLiteral("\n; ")) + QLatin1Char('\n');
 }
 
 // Four values a line; a glyph whose bytes are no multiple of four ends on a shorter line.
@@ -52,18 +51,23 @@ QString textPicture(const Glyph& glyph) {
 }  // namespace
 
 QByteArray Table::header() const {
+    const QString contents =
+        QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
+            .arg(size.width())
+            .arg(size.height())
+            .arg(layout.byteCount(size));
     switch (format) {
         case Format::C:
-            return (QStringLiteral("/* ") + about(*this).join(QStringLiteral("\n * ")) +
-                    QStringLiteral(" */\nstatic const unsigned char %1[%2][%3] = {\n")
+            return (about(*this, size, contents) +
+                    QStringLiteral("static const unsigned char %1[%2][%3] = {\n")
                         .arg(name)
                         .arg(count)
                         .arg(layout.byteCount(size)))
                 .toUtf8();
         case Format::Assembly:
-            return (QStringLiteral("; ") + about(*this).join(QStringLiteral("\n; ")) +
-                    QStringLiteral("\n%1:\n").arg(name))
-                .toUtf8();
+            return (about(*this, size, contents) + QStringLiteral("%1:\n").arg(name)).toUtf8();
         case Format::Binary:
         case Format::Text:
             break;
@@ -104,4 +108,43 @@ QByteArray Table::separator(bool last) const {
 
 QByteArray Table::footer() const {
     return format == Format::C ? QByteArrayLiteral("};\n") : QByteArray();
+}
+
+QByteArray Table::strip(const QString& message, const Glyph& strip) const {
+    const QSize size = strip.size;
+    const std::vector<uint8_t> bytes = layout.bytes(strip);
+    const QString contents =
+        QStringLiteral("a strip of %1 %2, %3 x %4 pixels, %5 bytes")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("character") : QStringLiteral("characters"))
+            .arg(size.width())
+            .arg(size.height())
+            .arg(bytes.size());
+    switch (format) {
+        case Format::C: {
+            QString values =
+                listing(Syntax::C, QStringLiteral("    "), QStringLiteral(",\n"), bytes);
+            values.chop(2);
+            return (about(*this, size, contents) +
+                    QStringLiteral("#define %1_WIDTH %2\n#define %1_HEIGHT %3\n")
+                        .arg(name.toUpper())
+                        .arg(size.width())
+                        .arg(size.height()) +
+                    QStringLiteral("static const unsigned char %1[%2] = {\n")
+                        .arg(name)
+                        .arg(bytes.size()) +
+                    values + QStringLiteral("\n};\n"))
+                .toUtf8();
+        }
+        case Format::Assembly:
+            return (about(*this, size, contents) + QStringLiteral("%1:\n").arg(name) +
+                    listing(Syntax::Assembly, QStringLiteral("    %1 ").arg(directive),
+                            QStringLiteral("\n"), bytes))
+                .toUtf8();
+        case Format::Binary:
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        case Format::Text:
+            return (message + QLatin1Char('\n') + textPicture(strip) + QLatin1Char('\n')).toUtf8();
+    }
+    return {};
 }

@@ -25,4 +25,8 @@ struct Table {
     QByteArray glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const;
     QByteArray separator(bool last) const;
     QByteArray footer() const;
+
+    // The whole table of a message as one strip: the picture, as wide as all its characters, in
+    // one array; count is the number of characters.
+    QByteArray strip(const QString& message, const Glyph& strip) const;
 };
