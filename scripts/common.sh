@@ -4,8 +4,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian packages the build and the programs need (Qt's own texts in Chinese among them), and the
 # faces glimmet-font captures from by default at 12 to 15 pixels and at other sizes.
-PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libpng-dev libfontconfig-dev
-    fonts-unifont fonts-wqy-zenhei xfonts-wqy fonts-arphic-gbsn00lp)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libpng-dev libgif-dev
+    libfontconfig-dev fonts-unifont fonts-wqy-zenhei xfonts-wqy fonts-arphic-gbsn00lp)
 # What the tests need besides: as31 and sdcc prove that the listings and tables assemble and
 # compile for the 8051; DejaVu Sans is a font whose line is taller than its em; two validators
 # check the desktop files; cpack finds the package's library dependencies with file and
