@@ -32,8 +32,7 @@ void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint a
 }
 
 Glyph SampleGlyph(const Surface& canvas, QSize size, QPoint square) {
-    Glyph glyph;
-    glyph.size = size;
+    Glyph glyph(size);
     for (int r = 0; r < size.height(); ++r) {
         const float y = float(TwipsPerPixel * (square.y() + r));
         for (int c = 0; c < size.width(); ++c) {

@@ -4,19 +4,21 @@
 #include <QRect>
 #include <QSize>
 
-#include <bitset>
 #include <cstdint>
+#include <vector>
 
 class QFont;
 class QString;
 class Surface;
 
-// A captured character: ink or not at each of its W x H samples; the window's are 16 x 16.
+// A captured character: ink or not at each of its W x H samples; the window's are 16 x 16. A
+// message's strip is one glyph too, as wide as all its characters.
 struct Glyph {
-    static constexpr int MaxSide = 64;
+    Glyph() : Glyph(QSize(16, 16)) {}
+    explicit Glyph(QSize size) : size(size), ink(size_t(size.width()) * size_t(size.height())) {}
 
-    QSize size{16, 16};
-    std::bitset<MaxSide * MaxSide> ink;  // sample (c, r), r from the top, at bit W r + c
+    QSize size;
+    std::vector<bool> ink;  // sample (c, r), r from the top, at W r + c
 
     bool inkAt(int c, int r) const { return ink[size.width() * r + c]; }
     // Grid units: x = c + 0.5 from the left, y = r + 0.5 from the bottom. Outside the glyph

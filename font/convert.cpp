@@ -5,7 +5,9 @@
 #include "font/encoding.h"
 #include "font/glyphs.h"
 #include "font/output.h"
+#include "font/preview.h"
 #include "font/sheet.h"
+#include "font/strip.h"
 #include "font/typeface.h"
 
 #include <QCoreApplication>
@@ -108,9 +110,9 @@ void warnAbout(const QStringList& characters, const QString& warning) {
                 .arg(characters.size() - NamedInWarnings));
 }
 
-// Glyphs that another font stands in for, and glyphs whose ink the square cuts.
+// Glyphs that another font stands in for, and glyphs whose ink their capture's size cuts.
 void warn(const Characters& characters, const QFont& font, const std::vector<char>& cut,
-          QSize size) {
+          const std::vector<QSize>& sizes) {
     const QRawFont raw = QRawFont::fromFont(font);
     QStringList missing, lost;
     for (size_t i = 0; i < characters.distinct.size(); ++i) {
@@ -119,17 +121,17 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
         for (uint code : codes)
             missing << QString::asprintf("U+%04X", code) + QStringLiteral(" (%1)").arg(character);
         if (codes.isEmpty() && cut[i])
-            lost << CodePoints(character) + QStringLiteral(" (%1)").arg(character);
+            lost << QCoreApplication::translate("glimmet-font",
+                                                "%1 (%2) loses ink outside its %3 x %4 square")
+                        .arg(CodePoints(character), character)
+                        .arg(sizes[i].width())
+                        .arg(sizes[i].height());
     }
     warnAbout(missing, QCoreApplication::translate(
                            "glimmet-font",
                            "the capture font has no glyph for %1; the table holds what the "
                            "window captures for it"));
-    // One pass of arg() keeps the %1 for the character.
-    warnAbout(lost,
-              QCoreApplication::translate("glimmet-font", "%1 loses ink outside its %2 x %3 square")
-                  .arg(QStringLiteral("%1"), QString::number(size.width()),
-                       QString::number(size.height())));
+    warnAbout(lost, QStringLiteral("%1"));
 }
 
 // Records with a GB2312 code need one for every character.
@@ -169,8 +171,7 @@ void writeSlots(const Table& table, const Characters& characters, const std::vec
     std::vector<int32_t> characterOf(size_t(table.count), -1);
     for (size_t i = 0; i < characters.distinct.size(); ++i)
         characterOf[size_t(slotOf(i))] = int32_t(i);
-    Glyph blank;
-    blank.size = table.size;
+    const Glyph blank(table.size);
     output.write(table.header());
     for (int slot = 0; slot < table.count; ++slot) {
         const int32_t i = characterOf[size_t(slot)];
@@ -249,6 +250,25 @@ void write(const Options& options, Table& table, const Characters& characters,
     writeTable(table, characters, glyphs, glyphOrder, output);
 }
 
+// The characters in the input's order, as one text.
+QString message(const Characters& characters) {
+    QString text;
+    for (int32_t i : characters.sequence) text += characters.distinct[i];
+    return text;
+}
+
+// What goes beside the table: the proof sheet or the preview.
+bool writePictures(const Options& options, const Characters& characters,
+                   const std::vector<Glyph>& glyphs, const std::optional<Strip>& strip) {
+    QString error;
+    if (!options.sheet.isEmpty() && !WriteSheet(options.sheet, characters, glyphs, error))
+        return Complain(error), false;
+    if (!options.preview.isEmpty() &&
+        !WritePreview(options.preview, strip->picture, options.signWidth, error))
+        return Complain(error), false;
+    return true;
+}
+
 }  // namespace
 
 Status Convert(const Options& options) {
@@ -261,25 +281,41 @@ Status Convert(const Options& options) {
     const std::optional<Typeface> typeface =
         FindTypeface(options.font.isEmpty() ? DefaultFamily(em) : options.font, em, error);
     if (!typeface) return Complain(QStringLiteral("--font: ") + error), Failure;
+    std::optional<Strip> strip;
+    if (options.strip || !options.preview.isEmpty()) {
+        strip = CaptureStrip(*characters, typeface->font, em, typeface->emTop, options.shift);
+        if (strip->picture.size.isEmpty()) {
+            Complain(QCoreApplication::translate(
+                         "glimmet-font", "no character of %1 has a width to show in a strip")
+                         .arg(inputName(options)));
+            return Failure;
+        }
+    }
+    std::vector<Glyph> glyphs;
     std::vector<char> cut;
-    const std::vector<Glyph> glyphs =
-        CaptureAll(characters->distinct,
-                   TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
-    warn(*characters, typeface->font, cut, table.size);
+    if (!options.strip) {
+        glyphs = CaptureAll(
+            characters->distinct,
+            TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
+    }
+    // The warnings are about the table's captures.
+    warn(*characters, typeface->font, options.strip ? strip->cut : cut,
+         options.strip ? strip->sizes : std::vector<QSize>(glyphs.size(), table.size));
     table.face = typeface->face;
     table.file = typeface->file;
     Output output, header;
     if (!output.open(options.output)) return Complain(output.error()), Failure;
     const bool declared = !options.header.isEmpty();
     if (declared && !header.open(options.header)) return Complain(header.error()), Failure;
-    write(options, table, *characters, glyphs, output);
-    if (declared) header.write(table.declarations());
-    if (!options.sheet.isEmpty()) {
-        if (!WriteSheet(options.sheet, *characters, glyphs, error)) {
-            Complain(error);
-            return Failure;  // the table is not put in place either
-        }
+    if (options.strip) {
+        table.count = qsizetype(characters->sequence.size());
+        output.write(table.strip(message(*characters), strip->picture));
+    } else {
+        write(options, table, *characters, glyphs, output);
     }
+    if (declared) header.write(table.declarations());
+    // Where a picture cannot be written, the table is not put in place either.
+    if (!writePictures(options, *characters, glyphs, strip)) return Failure;
     // The table first: a header without its table would not link.
     if (!output.commit()) return Complain(output.error()), Failure;
     if (declared && !header.commit()) return Complain(header.error()), Failure;

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int MaxSide = 64;  // of a glyph, in pixels
+
 // The help, in the user's language.
 QString usage() {
     return QCoreApplication::translate("glimmet-font", R"(Usage: glimmet-font [OPTION]... [TEXT]...
@@ -53,6 +55,15 @@ Output:
                          included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
   --sheet FILE.png       also draw every glyph as LEDs on a proof sheet; more than 1,024
                          glyphs go on pages of 1,024, FILE-1.png, FILE-2.png and so on
+  --strip                the whole input as one picture H pixels high, each character as
+                         wide as the font draws it (8 for a letter and 16 for a hanzi in
+                         Unifont at 16); zero-width characters take no column. With
+                         --scan columns, the columns a scrolling sign shifts out. The C
+                         array is NAME[BYTES] with NAME_WIDTH and NAME_HEIGHT (default
+                         name strip)
+  --preview FILE.gif     also write an animated GIF of the input as a strip scrolling
+                         across a sign, one column a frame every 50 ms, looping forever
+  --sign-width N         the preview's sign, N LEDs wide, from 1 to 1024 (default 64)
 
 Glyphs:
   -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font's
@@ -152,12 +163,22 @@ bool readSize(const QString& value, QSize& size) {
     const QRegularExpressionMatch match = pattern.match(value);
     const int w = match.captured(1).toInt();
     const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
-    const auto fits = [](int side) { return side >= 4 && side <= Glyph::MaxSide; };
+    const auto fits = [](int side) { return side >= 4 && side <= MaxSide; };
     if (match.hasMatch() && fits(w) && fits(h)) return size = QSize(w, h), true;
     Complain(QCoreApplication::translate("glimmet-font",
                                          "--size: '%1' is not N or WxH with each from 4 to %2")
                  .arg(value)
-                 .arg(Glyph::MaxSide));
+                 .arg(MaxSide));
+    return false;
+}
+
+bool readSignWidth(const QString& value, int& width) {
+    bool number = false;
+    width = value.toInt(&number);
+    if (number && width >= 1 && width <= 1024) return true;
+    Complain(QCoreApplication::translate("glimmet-font",
+                                         "--sign-width: '%1' is not a whole number from 1 to 1024")
+                 .arg(value));
     return false;
 }
 
@@ -255,14 +276,16 @@ bool appliesToFormat(const QCommandLineParser& parser, Format format, const QStr
 }
 
 bool readValues(const QCommandLineParser& parser, Options& options) {
-    QString format = QStringLiteral("c"), shift;
+    QString format = QStringLiteral("c"), shift, signWidth;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
         !single(parser, "encoding", options.encoding) || !single(parser, "format", format) ||
         !single(parser, "output", options.output) || !single(parser, "header", options.header) ||
         !single(parser, "name", options.table.name) ||
         !single(parser, "db", options.table.directive) || !single(parser, "sheet", options.sheet) ||
-        !single(parser, "font", options.font) || !single(parser, "shift", shift))
+        !single(parser, "font", options.font) || !single(parser, "shift", shift) ||
+        !single(parser, "preview", options.preview) || !single(parser, "sign-width", signWidth))
         return false;
+    if (!signWidth.isEmpty() && !readSignWidth(signWidth, options.signWidth)) return false;
     Table& table = options.table;
     if (!readShift(shift, options.shift) || !readLayout(parser, table) ||
         !readTarget(parser, table))
@@ -289,6 +312,8 @@ bool readValues(const QCommandLineParser& parser, Options& options) {
         return false;
     table.shared = !options.header.isEmpty();
     options.unique = parser.isSet("unique");
+    options.strip = parser.isSet("strip");
+    if (options.strip && !parser.isSet("name")) table.name = QStringLiteral("strip");
     options.texts = parser.positionalArguments();
     return true;
 }
@@ -313,6 +338,14 @@ bool consistent(const Options& options) {
                                               "--index and --slots need --format c or asm");
     else if (table.records == Records::Gb2312Slots && options.charset != QLatin1String("gb2312"))
         problem = QCoreApplication::translate("glimmet-font", "--slots needs --charset gb2312");
+    else if (options.strip && !options.sheet.isEmpty())
+        problem = QCoreApplication::translate(
+            "glimmet-font", "--sheet draws glyphs, not a strip: see it with --preview");
+    else if (options.strip && (table.shared || table.records != Records::Glyphs || options.unique))
+        problem = QCoreApplication::translate(
+            "glimmet-font",
+            "--strip is one picture: --header, --index, --slots and --unique "
+            "are for tables of glyphs");
     if (problem.isEmpty()) return true;
     Complain(problem);
     return false;
@@ -384,6 +417,9 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         {"index", {}, "SET"},
         {"slots", {}},
         {"board", {}, "NAME"},
+        {"strip", {}},
+        {"preview", {}, "FILE"},
+        {"sign-width", {}, "N"},
         {"scan", {}, "ORDER"},
         {{"s", "size"}, {}, "SIZE"},
         {"font", {}, "FONT"},

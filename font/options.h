@@ -23,6 +23,9 @@ struct Options {
     QString output;  // empty for standard output
     QString header;  // empty for none
     QString sheet;
+    bool strip = false;  // the whole input as one picture
+    QString preview;     // an animated GIF of it scrolling across a sign
+    int signWidth = 64;  // of the preview's sign, in LEDs
 };
 
 // The exit statuses.

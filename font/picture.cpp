@@ -13,12 +13,11 @@ struct Place {
 std::vector<Place> places(const Layout& layout, QSize size, QSize shown) {
     Layout positive = layout;
     positive.negative = false;
-    Glyph glyph;
-    glyph.size = size;
+    Glyph glyph(size);
     std::vector<Place> found;
     for (int r = 0; r < shown.height(); ++r) {
         for (int c = 0; c < shown.width(); ++c) {
-            glyph.ink.reset();
+            glyph.ink.assign(glyph.ink.size(), false);
             glyph.ink[size.width() * r + c] = true;
             const std::vector<uint8_t> bytes = positive.bytes(glyph);
             const auto byte = std::find_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b; });

@@ -19,13 +19,6 @@ namespace {
 
 using namespace Sheet;
 
-// Every pixel of the sheet is one of these: the grid's three colours and the caption's ink.
-const std::array<QRgb, 4> Palette = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(225, 225, 225),
-                                     qRgb(0, 0, 0)};
-
-// Pixel rows of a sheet row, as palette indexes, one byte a pixel.
-using IndexRows = std::vector<std::vector<uint8_t>>;
-
 uint8_t paletteIndex(QRgb pixel) {
     const auto* found = std::find(Palette.begin(), Palette.end(), pixel | 0xFF000000);
     return uint8_t(std::min<ptrdiff_t>(found - Palette.begin(), 3));
@@ -81,20 +74,12 @@ struct Page {
 // One row of a page: up to sixteen tiles from the first, each a caption over its grid.
 IndexRows band(const Characters& characters, const std::vector<Glyph>& glyphs, const Tiles& tiles,
                Page page, size_t first) {
-    static const std::array<IndexRows, 2> led = leds();
     IndexRows rows(tiles.height, std::vector<uint8_t>(tiles.sheetWidth(page.size()), 0));
     const size_t end = std::min(page.end, first + Columns);
     drawCaptions(characters, tiles, first, end, rows);
     for (size_t k = first; k < end; ++k) {
-        const Glyph& glyph = glyphs[characters.sequence[k]];
-        const int left = Margin + int(k - first) * tiles.width;
-        for (int y = 0; y < tiles.glyph.height() * Pitch; ++y) {
-            uint8_t* line = rows[Caption + y].data() + left;
-            for (int c = 0; c < tiles.glyph.width(); ++c) {
-                const std::vector<uint8_t>& pixels = led[glyph.inkAt(c, y / Pitch)][y % Pitch];
-                std::copy(pixels.begin(), pixels.end(), line + c * Pitch);
-            }
-        }
+        DrawLeds(glyphs[characters.sequence[k]], 0, tiles.glyph.width(), rows,
+                 QPoint(Margin + int(k - first) * tiles.width, Caption));
     }
     return rows;
 }
@@ -160,6 +145,19 @@ QStringList SheetPages(const QString& path, size_t glyphs) {
 
 // Every page is written before any is put in place, and a page that cannot be put in place
 // takes those before it away again: a sheet is whole or not there at all.
+void Sheet::DrawLeds(const Glyph& glyph, int first, int count, IndexRows& rows, QPoint at) {
+    static const std::array<IndexRows, 2> led = leds();
+    for (int y = 0; y < glyph.size.height() * Pitch; ++y) {
+        uint8_t* line = rows[at.y() + y].data() + at.x();
+        for (int k = 0; k < count; ++k) {
+            const int c = first + k;
+            const bool lit = c >= 0 && c < glyph.size.width() && glyph.inkAt(c, y / Pitch);
+            const std::vector<uint8_t>& pixels = led[lit][y % Pitch];
+            std::copy(pixels.begin(), pixels.end(), line + k * Pitch);
+        }
+    }
+}
+
 bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
                 QString& error) {
     const QStringList paths = SheetPages(path, characters.sequence.size());

@@ -2,10 +2,13 @@
 
 #include "capture/capture.h"
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 struct Characters;
@@ -17,6 +20,18 @@ constexpr int Pitch = 6;     // pixels a cell, so that every LED comes out alike
 constexpr int Caption = 18;  // a line of the 16-pixel capture font, and a gap
 constexpr int Margin = 8;    // around every glyph
 constexpr int Columns = 16;
+
+// Every pixel of a sheet or a preview is one of these: the grid's three colours (white, the lit
+// red, the rim's grey) and the caption's ink.
+constexpr std::array<QRgb, 4> Palette = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(225, 225, 225),
+                                         qRgb(0, 0, 0)};
+
+// Pixel rows as palette indexes, one byte a pixel.
+using IndexRows = std::vector<std::vector<uint8_t>>;
+
+// Draws count columns of the glyph from column first on, unlit past its edges, as LEDs whose
+// top-left pixel is at the point of the rows.
+void DrawLeds(const Glyph& glyph, int first, int count, IndexRows& rows, QPoint at);
 
 // The tiles of glyphs of one size: a caption over a glyph's grid, as wide as the grid or as a
 // 16-cell one, so that a narrow glyph's caption still shows whole.

@@ -56,19 +56,24 @@ QString bytesEach(const Table& table) {
     return QString::number(table.layout.byteCount(table.size));
 }
 
-// The comment lines on top: what made the table and how to read it.
-QStringList about(const Table& table) {
-    const QSize size = table.size;
-    QStringList lines{
-        QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4 %5 of %6 x %3 pixels, %7 "
-                       "bytes each.")
-            .arg(QStringLiteral(GLIMMET_VERSION), table.face)
-            .arg(size.height())
-            .arg(table.count)
-            .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
-            .arg(size.width())
-            .arg(bytesEach(table)),
-        QStringLiteral("Font file: %1").arg(table.file)};
+// What a table of glyphs holds, for the first line of its comment.
+QString glyphsHeld(const Table& table) {
+    return QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each")
+        .arg(table.count)
+        .arg(table.count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
+        .arg(table.size.width())
+        .arg(table.size.height())
+        .arg(bytesEach(table));
+}
+
+// The comment lines on top: what made the table, what it holds (its bitmaps being of the size),
+// and how to read it.
+QStringList about(const Table& table, QSize size, const QString& held) {
+    QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4.")
+                          .arg(QStringLiteral(GLIMMET_VERSION), table.face)
+                          .arg(table.size.height())
+                          .arg(held),
+                      QStringLiteral("Font file: %1").arg(table.file)};
     lines += table.layout.description(size).split(QLatin1Char('\n'));
     lines += BitPicture(table.layout, size);
     if (table.records == Records::Gb2312Index)
@@ -114,8 +119,8 @@ QString guard(const Table& table, bool header) {
              header || !table.shared ? QStringLiteral("H") : QStringLiteral("C"));
 }
 
-QString cStart(const Table& table, bool header) {
-    QStringList lines = about(table);
+QString cStart(const Table& table, bool header, QSize size, const QString& held) {
+    QStringList lines = about(table, size, held);
     const QString reading = table.toolchain.reading(table.name);
     if (!reading.isEmpty()) lines << reading;
     return QStringLiteral("/* ") + lines.join(QStringLiteral("\n * ")) +
@@ -175,24 +180,37 @@ QString assemblyText(const Table& table) {
                    QStringLiteral("\n"), bytes);
 }
 
+// The comment, the C declaration where the toolchain's C links with this file as it stands, and
+// the start of the table's section up to its label.
+QString assemblyStart(const Table& table, QSize size, const QString& held,
+                      const QString& declaration) {
+    QStringList lines = about(table, size, held);
+    const Target target = table.toolchain.target;
+    if ((target == Target::Sdcc || target == Target::Avr) && table.records != Records::Gb2312Index)
+        lines << QStringLiteral("C declares it as: extern %1;").arg(declaration);
+    return QStringLiteral("; ") + lines.join(QStringLiteral("\n; ")) + QLatin1Char('\n') +
+           table.toolchain.assemblyStart(labels(table)) + table.toolchain.label(table.name);
+}
+
 }  // namespace
 
 QByteArray Table::header() const {
+    const QString contents =
+        QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
+            .arg(size.width())
+            .arg(size.height())
+            .arg(layout.byteCount(size));
     switch (format) {
         case Format::C:
-            return (cStart(*this, false) + storage(*this) +
+            return (cStart(*this, false, size, glyphsHeld(*this)) + storage(*this) +
                     toolchain.declaration(recordType(*this), tableDeclarator(*this)) +
                     QStringLiteral(" = {\n"))
                 .toUtf8();
         case Format::Assembly: {
-            QStringList lines = about(*this);
-            // For the toolchains whose C this file links with as it stands.
-            const bool linked = toolchain.target == Target::Sdcc || toolchain.target == Target::Avr;
-            if (linked && records != Records::Gb2312Index)
-                lines << QStringLiteral("C declares it as: extern %1;")
-                             .arg(toolchain.declaration(recordType(*this), tableDeclarator(*this)));
-            return (QStringLiteral("; ") + lines.join(QStringLiteral("\n; ")) + QLatin1Char('\n') +
-                    toolchain.assemblyStart(labels(*this)) + toolchain.label(name))
+            return assemblyStart(*this, size, glyphsHeld(*this),
+                                 toolchain.declaration(recordType(*this), tableDeclarator(*this)))
                 .toUtf8();
         }
         case Format::Binary:
@@ -259,7 +277,7 @@ QByteArray Table::footer() const {
 }
 
 QByteArray Table::declarations() const {
-    QString lines = cStart(*this, true) + QStringLiteral("extern ") +
+    QString lines = cStart(*this, true, size, glyphsHeld(*this)) + QStringLiteral("extern ") +
                     toolchain.declaration(recordType(*this), tableDeclarator(*this)) +
                     QStringLiteral(";\n");
     if (!text.empty())
@@ -270,4 +288,45 @@ QByteArray Table::declarations() const {
                          indexType(count),
                          QStringLiteral("%1[%2]").arg(textName(*this), lengthName(*this))));
     return (lines + QStringLiteral("#endif\n")).toUtf8();
+}
+
+QByteArray Table::strip(const QString& message, const Glyph& strip) const {
+    const std::vector<uint8_t> bytes = layout.bytes(strip);
+    const QString held =
+        QStringLiteral("a strip of %1 %2, %3 x %4 pixels, %5 bytes")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("character") : QStringLiteral("characters"))
+            .arg(strip.size.width())
+            .arg(strip.size.height())
+            .arg(bytes.size());
+    const QString declarator = QStringLiteral("%1[%2]").arg(name).arg(bytes.size());
+    switch (format) {
+        case Format::C: {
+            QString values =
+                listing(Syntax::C, QStringLiteral("    "), QStringLiteral(",\n"), bytes);
+            values.chop(2);
+            return (cStart(*this, false, strip.size, held) +
+                    QStringLiteral("#define %1_WIDTH %2\n#define %1_HEIGHT %3\n")
+                        .arg(name.toUpper())
+                        .arg(strip.size.width())
+                        .arg(strip.size.height()) +
+                    storage(*this) +
+                    toolchain.declaration(QStringLiteral("unsigned char"), declarator) +
+                    QStringLiteral(" = {\n") + values + QStringLiteral("\n};\n#endif\n"))
+                .toUtf8();
+        }
+        case Format::Assembly:
+            return (assemblyStart(
+                        *this, strip.size, held,
+                        toolchain.declaration(QStringLiteral("unsigned char"), declarator)) +
+                    listing(toolchain.values(), QStringLiteral("    %1 ").arg(dataDirective(*this)),
+                            QStringLiteral("\n"), bytes) +
+                    toolchain.assemblyEnd())
+                .toUtf8();
+        case Format::Binary:
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        case Format::Text:
+            return (message + QLatin1Char('\n') + textPicture(strip) + QLatin1Char('\n')).toUtf8();
+    }
+    return {};
 }

@@ -39,4 +39,8 @@ struct Table {
     QByteArray footer() const;
     // The C header that declares what the table defines.
     QByteArray declarations() const;
+
+    // The whole table of a message as one strip: the picture, as wide as all its characters, in
+    // one array; count is the number of characters.
+    QByteArray strip(const QString& message, const Glyph& strip) const;
 };

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -51,6 +52,14 @@ Glyph drawn(const QStringList& rows) {
     return glyph;
 }
 
+// The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
+QList<QStringList> textPictures(const QByteArray& text) {
+    QList<QStringList> pictures;
+    for (const QString& block : QString::fromUtf8(text).split("\n\n", Qt::SkipEmptyParts))
+        pictures << block.split('\n').mid(1);
+    return pictures;
+}
+
 QStringList corners() {
     QStringList rows(16, QString(16, '.'));
     rows[0][0] = rows[0][15] = rows[15][0] = rows[15][15] = '#';
@@ -59,8 +68,7 @@ QStringList corners() {
 
 // The bytes of a blank glyph but those named as "index=hex".
 std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes) {
-    Glyph blank;
-    blank.size = size;
+    Glyph blank(size);
     std::vector<uint8_t> expected = layout.bytes(blank);
     for (const QString& named : bytes.split(' ')) {
         const QStringList parts = named.split('=');
@@ -183,6 +191,13 @@ private slots:
                        "A\0",
                        6),
             1, "is not valid UTF-16LE: byte 0x00 at offset 2");
+        add("no such folder for the preview", "A --preview DIR/none/p.gif", "", 1,
+            "cannot write '");
+        add("a strip of nothing", "--strip -i IN", "\xE2\x80\x8B", 1,
+            "has a width to show in a strip");
+        add("a sheet of a strip", "--strip --sheet DIR/s.png A", "", 2, "--sheet draws glyphs");
+        add("bad sign width", "--preview DIR/p.gif --sign-width 0 A", "", 2,
+            "--sign-width: '0' is not a whole number from 1 to 1024");
     }
 
     void failures() {
@@ -436,6 +451,17 @@ private slots:
                             "U+1F600 (😀); the table holds what the window captures for it\n"));
     }
 
+    // A font whose line is taller than its em is measured on a canvas twice the em wide: at 64
+    // pixels more samples than a 64 x 64 glyph holds.
+    void largeFontTallerThanItsEm() {
+        const Run run =
+            glimmetFont({"--size", "64", "--font", "DejaVu Sans", "--format", "text", "A"});
+        QCOMPARE(run.status, 0);
+        const QStringList rows = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts).mid(1);
+        QCOMPARE(rows.size(), 64);
+        QVERIFY(rows.join("").contains('#'));
+    }
+
     // A table written to a file lands whole; the same input gives the same bytes every time.
     void writesWholeAndReproducibly() {
         QTemporaryDir dir;
@@ -676,8 +702,7 @@ private slots:
         const auto found = std::find_if(Boards().begin(), Boards().end(),
                                         [&](const Board& b) { return board == b.name; });
         QVERIFY(found != Boards().end());
-        Glyph glyph;
-        glyph.size = found->size.isEmpty() ? QSize(16, 16) : found->size;
+        Glyph glyph(found->size.isEmpty() ? QSize(16, 16) : found->size);
         const int w = glyph.size.width(), h = glyph.size.height();
         for (const int pixel : {0, w - 1, w * (h - 1), w * h - 1}) glyph.ink[pixel] = true;
         QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size, bytes));
@@ -756,6 +781,107 @@ private slots:
         QCOMPARE(slot(0xB0, 0xA1), glimmetFont({"--format", "bin", polarity, "啊"}).out);
         QCOMPARE(slot(0xF7, 0xFE), glimmetFont({"--format", "bin", polarity, "齄"}).out);
         QCOMPARE(slot(0xAA, 0xA1), QByteArray(32, polarity == "--negative" ? char(0xFF) : 0));
+    }
+
+    // Each character as wide as Unifont advances it, or nothing for a zero-width one; the C
+    // header says how wide and high the strip is.
+    void stripWidths_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("width");
+        QTest::newRow("letters and a hanzi") << "A中B"
+                                             << "16" << 8 + 16 + 8;
+        QTest::newRow("a zero-width space") << "A\u200BB"
+                                            << "16" << 8 + 8;
+        QTest::newRow("a letter with its mark") << "e\u0301!"
+                                                << "16" << 8 + 8;
+        QTest::newRow("hanzi at 12") << "你好ab"
+                                     << "12" << 12 + 12 + 6 + 6;
+        QTest::newRow("a wide glyph size") << "中A"
+                                           << "32x16" << 16 + 8;
+    }
+
+    void stripWidths() {
+        QFETCH(QString, text);
+        QFETCH(QString, size);
+        QFETCH(int, width);
+        const int height = size.section('x', -1).toInt();
+        const QStringList picture =
+            textPictures(glimmetFont({"--strip", "--size", size, "--format", "text", text}).out)
+                .value(0);
+        QCOMPARE(picture.size(), height);
+        for (const QString& row : picture) QCOMPARE(row.size(), width);
+        const Run c = glimmetFont({"--strip", "--size", size, "--scan", "columns", text});
+        QCOMPARE(c.status, 0);
+        const QString defines = QStringLiteral(
+                                    "\n#define STRIP_WIDTH %1\n#define STRIP_HEIGHT %2\n"
+                                    "static const unsigned char strip[%3] = {\n")
+                                    .arg(width)
+                                    .arg(height)
+                                    .arg(width * ((height + 7) / 8));
+        QVERIFY2(c.out.contains(defines.toUtf8()), c.out);
+    }
+
+    // A strip is its characters' own captures side by side: down columns one after another, across
+    // rows each row of the strip made of the characters' rows.
+    void stripIsTheCharacters() {
+        const QStringList sizes{"8x16", "16", "8x16"}, characters{"A", "中", "B"};
+        QByteArray columns, rows;
+        for (int row = 0; row < 16; ++row) {
+            for (int k = 0; k < 3; ++k) {
+                const QStringList arguments{"--size", sizes[k], "--format", "bin", characters[k]};
+                if (row == 0)
+                    columns += glimmetFont(QStringList{"--scan", "columns"} + arguments).out;
+                const QByteArray glyph = glimmetFont(arguments).out;
+                const int bytes = glyph.size() / 16;
+                rows += glyph.mid(row * bytes, bytes);
+            }
+        }
+        QCOMPARE(columns.size(), 64);
+        const QStringList strip{"--strip", "--format", "bin", "A中B"};
+        QCOMPARE(glimmetFont(strip + QStringList{"--scan", "columns"}).out, columns);
+        QCOMPARE(glimmetFont(strip).out, rows);
+    }
+
+    // The preview scrolls the strip across the sign one column a frame, from a blank sign until
+    // its last column leaves; each frame's LEDs are those of the strip's columns on the sign.
+    void preview_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("signWidth");
+        QTest::newRow("the default sign") << "A中B" << 64;
+        QTest::newRow("a sign narrower than a hanzi") << "中A" << 10;
+    }
+
+    void preview() {
+        QFETCH(QString, text);
+        QFETCH(int, signWidth);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("preview.gif");
+        const Run run = glimmetFont({"--strip", "--format", "text", "--preview", path,
+                                     "--sign-width", QString::number(signWidth), text});
+        QCOMPARE(run.status, 0);
+        const QStringList strip = textPictures(run.out).value(0);
+        const int width = int(strip.value(0).size());
+        QImageReader reader(path);
+        QCOMPARE(reader.imageCount(), width + signWidth);
+        QCOMPARE(reader.loopCount(), -1);  // forever
+        for (int frame = 0; frame < width + signWidth; ++frame) {
+            const QImage image = reader.read();
+            QCOMPARE(reader.nextImageDelay(), 50);
+            QCOMPARE(image.size(),
+                     QSize(signWidth, 16) * Sheet::Pitch + 2 * QSize(Sheet::Margin, Sheet::Margin));
+            for (int r = 0; r < 16; ++r) {
+                for (int j = 0; j < signWidth; ++j) {
+                    const int c = j + frame - signWidth;
+                    const bool ink = c >= 0 && c < width && strip[r][c] == '#';
+                    const QPoint centre =
+                        QPoint(j, r) * Sheet::Pitch + QPoint(Sheet::Margin + 3, Sheet::Margin + 3);
+                    if ((image.pixel(centre) == qRgb(255, 0, 0)) != ink)
+                        QFAIL(qPrintable(
+                            QStringLiteral("frame %1, LED %2, %3").arg(frame).arg(j).arg(r)));
+                }
+            }
+        }
     }
 
     // The sheet shows each glyph's LEDs at their centres, in the table's order.

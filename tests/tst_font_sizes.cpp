@@ -18,8 +18,7 @@ namespace {
 
 // A glyph of the size with ink at the listed pixels "c,r".
 Glyph drawn(QSize size, const QString& pixels) {
-    Glyph glyph;
-    glyph.size = size;
+    Glyph glyph(size);
     for (const QString& pixel : pixels.split(' ')) {
         const QStringList at = pixel.split(',');
         glyph.ink[size.width() * at[1].toInt() + at[0].toInt()] = true;
@@ -86,8 +85,7 @@ private slots:
         QFETCH(bool, negative);
         QFETCH(QString, bytes);
         const Layout layout{Scan(scan), lsbFirst, negative};
-        Glyph blank;
-        blank.size = size;
+        Glyph blank(size);
         std::vector<uint8_t> expected = layout.bytes(blank);
         QCOMPARE(int(expected.size()), layout.byteCount(size));
         for (const QString& named : bytes.split(' ')) {

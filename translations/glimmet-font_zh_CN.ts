@@ -148,10 +148,6 @@
         <translation>取模字体中没有 %1 的字形；字库中是窗口对它取模所得的字模</translation>
     </message>
     <message>
-        <source>%1 loses ink outside its %2 x %3 square</source>
-        <translation>%1 有笔画超出 %2 x %3 的字框，超出的部分丢失</translation>
-    </message>
-    <message>
         <source>--index and --slots do not go together</source>
         <translation>--index 和 --slots 不能同时使用</translation>
     </message>
@@ -182,6 +178,14 @@
     <message>
         <source>--slots needs --charset gb2312</source>
         <translation>--slots 需要 --charset gb2312</translation>
+    </message>
+    <message>
+        <source>%1 (%2) loses ink outside its %3 x %4 square</source>
+        <translation>%1 (%2) 有笔画超出 %3 x %4 的字模范围而被截去</translation>
+    </message>
+    <message>
+        <source>no character of %1 has a width to show in a strip</source>
+        <translation>%1 中没有任何有宽度的字符可排成长条</translation>
     </message>
     <message>
         <source>Usage: glimmet-font [OPTION]... [TEXT]...
@@ -218,6 +222,15 @@ Output:
                          included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
   --sheet FILE.png       also draw every glyph as LEDs on a proof sheet; more than 1,024
                          glyphs go on pages of 1,024, FILE-1.png, FILE-2.png and so on
+  --strip                the whole input as one picture H pixels high, each character as
+                         wide as the font draws it (8 for a letter and 16 for a hanzi in
+                         Unifont at 16); zero-width characters take no column. With
+                         --scan columns, the columns a scrolling sign shifts out. The C
+                         array is NAME[BYTES] with NAME_WIDTH and NAME_HEIGHT (default
+                         name strip)
+  --preview FILE.gif     also write an animated GIF of the input as a strip scrolling
+                         across a sign, one column a frame every 50 ms, looping forever
+  --sign-width N         the preview&apos;s sign, N LEDs wide, from 1 to 1024 (default 64)
 
 Glyphs:
   -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font&apos;s
@@ -281,6 +294,13 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
                          编码 (hi, lo) 的字模序号为 (hi - 0xA1) * 94 + lo - 0xA1
   --sheet 文件.png       另外把每个字模画成 LED 点阵校样图；超过 1,024 个字模时分页，
                          每页 1,024 个：文件-1.png、文件-2.png，依此类推
+  --strip                把全部输入作为一幅高 H 点的图，每个字符按字体画出的宽度排列
+                         （Unifont 16 点时字母 8 点、汉字 16 点）；零宽字符不占列。配合
+                         --scan columns 即滚动屏逐列移出的数据。C 数组为 NAME[字节数]，
+                         另有 NAME_WIDTH 和 NAME_HEIGHT（默认名称 strip）
+  --preview 文件.gif     另外写出输入作为长条在屏上滚动的 GIF 动画，每 50 毫秒移动一列，
+                         循环播放
+  --sign-width N         预览中屏的宽度，N 个 LED，1 至 1024（默认 64）
 
 字模：
   -s, --size 尺寸        N 表示 N x N 点，或 宽x高，各为 4 至 64（默认 16）；字体的 em 为
@@ -311,6 +331,18 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
 格式、字符集、取模顺序和编码的名称不区分大小写。
 退出状态：0 表示成功，1 表示输入或输出失败，2 表示用法错误。
 </translation>
+    </message>
+    <message>
+        <source>--sign-width: &apos;%1&apos; is not a whole number from 1 to 1024</source>
+        <translation>--sign-width：“%1”不是 1 至 1024 之间的整数</translation>
+    </message>
+    <message>
+        <source>--sheet draws glyphs, not a strip: see it with --preview</source>
+        <translation>--sheet 画的是字模，不是长条：长条请用 --preview 查看</translation>
+    </message>
+    <message>
+        <source>--strip is one picture: --header, --index, --slots and --unique are for tables of glyphs</source>
+        <translation>--strip 只生成一幅图：--header、--index、--slots 和 --unique 只用于字模表</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "capture/capture.h"
+
+#include <QFont>
+#include <QPoint>
+
+#include <vector>
+
+struct Characters;
+
+// A message as one picture for a scrolling sign: its characters side by side, each as wide as the
+// font advances it and captured at that width and the glyph's height. A character the font
+// draws without width (a zero-width space, a joiner) takes no column.
+struct Strip {
+    Glyph picture;
+    std::vector<QSize> sizes;  // the capture of each distinct character
+    std::vector<char> cut;     // whether its print has ink outside that size
+};
+
+Strip CaptureStrip(const Characters& characters, const QFont& font, int height, int emTop,
+                   QPoint shift = {});
