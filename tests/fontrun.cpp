@@ -2,8 +2,12 @@
 
 #include <QProcess>
 
-Run glimmetFont(const QStringList& arguments, const QByteArray& input) {
+Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QString& lang) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+    environment.insert(QStringLiteral("LANG"), lang);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(GLIMMET_FONT), arguments);
     process.write(input);
     process.closeWriteChannel();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 // A run of glimmet-font: its exit status and what it wrote.
@@ -9,4 +10,6 @@ struct Run {
     QByteArray out, err;
 };
 
-Run glimmetFont(const QStringList& arguments, const QByteArray& input = {});
+// The command under a locale: English unless told otherwise, whatever the machine's.
+Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
+                const QString& lang = QStringLiteral("C"));

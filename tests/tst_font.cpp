@@ -8,6 +8,7 @@
 #include "font/picture.h"
 #include "font/sheet.h"
 #include "grid/surface.h"
+#include "tests/fontrun.h"
 #include "tests/support.h"
 
 #include <QDir>
@@ -17,26 +18,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-struct Run {
-    int status;
-    QByteArray out, err;
-};
-
-// The command under a locale: English unless told otherwise, whatever the machine's.
-Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
-                const QString& lang = QStringLiteral("C")) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
-    environment.insert(QStringLiteral("LANG"), lang);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(GLIMMET_FONT), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QList<int> bytesOf(const QByteArray& binary) {
     QList<int> bytes;
