@@ -3,12 +3,14 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 # Debian packages the build and the programs need (Qt's own texts in Chinese among them).
-PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libpng-dev fonts-unifont
-    fonts-wqy-zenhei)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libpng-dev libfreetype-dev
+    libfontconfig-dev fonts-unifont fonts-wqy-zenhei)
 # What the tests need besides: as31 and sdcc prove that the listings and tables assemble and
 # compile for the 8051; two validators check the desktop files; cpack finds the package's library
-# dependencies with file and dpkg-dev, and lintian checks the package.
-TEST_PACKAGES=(as31 sdcc desktop-file-utils appstream file dpkg-dev lintian)
+# dependencies with file and dpkg-dev, and lintian checks the package. The glyph printer is
+# checked against drawText in two more CJK fonts, a bitmap one and an outline one.
+TEST_PACKAGES=(as31 sdcc desktop-file-utils appstream file dpkg-dev lintian xfonts-wqy
+    fonts-arphic-gbsn00lp)
 
 ensure_packages() {
     local missing=()
