@@ -2,12 +2,13 @@
 #include "app/characterbox.h"
 #include "app/form1.h"
 #include "app/picturebox.h"
+#include "capture/fonts.h"
 #include "grid/cells.h"
 #include "grid/colours.h"
 #include "grid/ledgrid.h"
 
 void Form1::PrintCharacter() {
-    PrintText(*PicText, Texcd->text(), PicText->font());
+    PrintText(*PicText, Texcd->text(), PicText->font(), {}, &CapturePrinter());
 }
 
 // Rows from the top, each from the left; every cell is painted over, so the old pattern never

@@ -1,5 +1,6 @@
 #include "capture/capture.h"
 
+#include "capture/glyphprint.h"
 #include "grid/surface.h"
 
 #include <algorithm>
@@ -24,11 +25,15 @@ uint8_t Glyph::cell(float x, float y) const {
     return inside(x, y) && inkAt(int(x), size.height() - 1 - int(y)) ? 1 : 0;
 }
 
-void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at) {
+void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at,
+               GlyphPrinter* printer) {
     canvas.Cls();
     canvas.setCurrentX(float(TwipsPerPixel * at.x()));
     canvas.setCurrentY(float(TwipsPerPixel * at.y()));
-    canvas.Print(text, font);
+    if (!printer) return canvas.Print(text, font);
+    canvas.Print(text, font, [printer](QImage& image, QPoint origin, const QString& text) {
+        return printer->print(image, origin, text);
+    });
 }
 
 Glyph SampleGlyph(const Surface& canvas, QSize size, QPoint square) {
@@ -44,8 +49,8 @@ Glyph SampleGlyph(const Surface& canvas, QSize size, QPoint square) {
 }
 
 Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font,
-                   const Placement& placement) {
-    PrintText(canvas, text, font, placement.print);
+                   const Placement& placement, GlyphPrinter* printer) {
+    PrintText(canvas, text, font, placement.print, printer);
     return SampleGlyph(canvas, placement.size, placement.square);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+class GlyphPrinter;
 class QFont;
 class QString;
 class Surface;
@@ -42,7 +43,9 @@ struct Placement {
 
 // Prints the text with its line's top-left corner at the pixel, after clearing the canvas. In the
 // window's 12-point font the em is the 16 x 16-pixel square that the samples cover.
-void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at = {});
+// The printer, where given, prints what it can of the same font faster, to the same pixels.
+void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at = {},
+               GlyphPrinter* printer = nullptr);
 
 // One sample a pixel, 15 twips apart, rows from the top, each from the left; a sample is ink at
 // a colour value of at most 99 (black to dark red, or no pixel at all).
@@ -50,7 +53,7 @@ Glyph SampleGlyph(const Surface& canvas, QSize size = {16, 16}, QPoint square = 
 
 // Both steps, as the window's capture makes them.
 Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font,
-                   const Placement& placement = {});
+                   const Placement& placement = {}, GlyphPrinter* printer = nullptr);
 
 // Whether any ink of the print lies on the canvas outside the square: what the glyph lost.
 bool InkOutside(const Surface& canvas, QRect square);

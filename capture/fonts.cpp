@@ -1,6 +1,7 @@
 #include "capture/fonts.h"
 
 #include "capture/capture.h"
+#include "capture/glyphprint.h"
 #include "grid/surface.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QStringList>
+
+#include <fontconfig/fontconfig.h>
 
 #include <cstdio>
 
@@ -58,6 +61,33 @@ QFont WindowFont() {
 QFont TwelvePointFont() {
     static const QString family = resolveFamily("Unifont", 16);
     return PixelFont(family, 16);
+}
+
+GlyphPrinter& CapturePrinter() {
+    static const QFont font = TwelvePointFont();
+    static const FontFace face = FaceOf(font);
+    static GlyphPrinter printer(face.file, face.index, font);
+    return printer;
+}
+
+FontFace FaceOf(const QFont& font) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(font.family().toUtf8().constData()));
+    FcPatternAddDouble(pattern, FC_PIXEL_SIZE, font.pixelSize());
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FontFace face;
+    FcChar8* file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        face.file = QString::fromUtf8(reinterpret_cast<const char*>(file));
+        FcPatternGetInteger(match, FC_INDEX, 0, &face.index);
+    }
+    if (match) FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    return face;
 }
 
 int EmTop(const QFont& font) {

@@ -1,6 +1,7 @@
 #include "font/glyphs.h"
 
 #include "capture/fonts.h"
+#include "capture/glyphprint.h"
 #include "grid/surface.h"
 
 #include <QRawFont>
@@ -17,8 +18,9 @@ void captureRange(const std::vector<QString>& characters, const CaptureSetup& se
     const QFont font = PixelFont(setup.font.family(), setup.font.pixelSize());
     const QRect square(setup.placement.square, setup.placement.size);
     Surface canvas(setup.canvas);
+    GlyphPrinter printer(setup.face.file, setup.face.index, font);
     for (size_t i = begin; i < end; ++i) {
-        glyphs[i] = CaptureGlyph(canvas, characters[i], font, setup.placement);
+        glyphs[i] = CaptureGlyph(canvas, characters[i], font, setup.placement, &printer);
         if (cut) (*cut)[i] = InkOutside(canvas, square);
     }
 }
@@ -29,8 +31,10 @@ void captureRange(const std::vector<QString>& characters, const CaptureSetup& se
 CaptureSetup TableCapture(const QFont& font, QSize size, int emTop, QPoint shift) {
     const int margin = font.pixelSize();
     const QPoint square(margin, margin);
-    return {
-        font, size + 2 * QSize(margin, margin), {size, square + QPoint(0, -emTop) + shift, square}};
+    return {font,
+            FaceOf(font),
+            size + 2 * QSize(margin, margin),
+            {size, square + QPoint(0, -emTop) + shift, square}};
 }
 
 std::vector<Glyph> CaptureAll(const std::vector<QString>& characters, const CaptureSetup& setup,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/capture.h"
+#include "capture/fonts.h"
 
 #include <QFont>
 #include <QList>
@@ -14,6 +15,7 @@ class QRawFont;
 // the print and the square lie on it.
 struct CaptureSetup {
     QFont font;
+    FontFace face;  // where the font's glyphs come from
     QSize canvas;
     Placement placement;
 };

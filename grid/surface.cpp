@@ -147,8 +147,11 @@ int32_t Surface::Point(float x, float y) const {
     return ColourOf(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
 }
 
-void Surface::Print(const QString& text, const QFont& font) {
+void Surface::Print(const QString& text, const QFont& font, const FastPrint& fast) {
     const QPointF origin = toPixels(currentX_, currentY_);
+    const QPoint pixel = origin.toPoint();
+    if (fast && shown_.isNull() && QPointF(pixel) == origin && fast(image_, pixel, text))
+        return changed();
     const QPointF baseline(origin.x(), origin.y() + QFontMetricsF(font).ascent());
     drawText(image_, baseline, text, font);
     if (!shown_.isNull()) drawText(shown_, baseline, text, font);

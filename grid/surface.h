@@ -42,8 +42,12 @@ public:
 
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }
-    // Black text with its cell's top-left corner at (CurrentX, CurrentY).
-    void Print(const QString& text, const QFont& font);
+    // Draws a text onto an image with its line's top-left corner at a whole pixel, exactly as
+    // Print would; false, having drawn nothing, where it cannot.
+    using FastPrint = std::function<bool(QImage& image, QPoint origin, const QString& text)>;
+    // Black text with its cell's top-left corner at (CurrentX, CurrentY). A fast printer is tried
+    // first where no shown raster needs the same print and the corner is a whole pixel.
+    void Print(const QString& text, const QFont& font, const FastPrint& fast = {});
 
     // The user coordinates of the top-left corner of pixel (px, py).
     QPointF userPoint(int px, int py) const;

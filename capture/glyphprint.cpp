@@ -1,0 +1,426 @@
+#include "capture/glyphprint.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_MODULE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Qt keeps rendered glyphs up to 64 pixels; larger text it fills as paths, another raster.
+constexpr int LargestCachedPixels = 64;
+// Wider or taller outlines are left to FreeType's rasteriser.
+constexpr int LargestGlyph = 4 * LargestCachedPixels;
+
+// A run of ink on one row: the row counted from the baseline's (the row just above it is -1),
+// the columns from the origin's, the right one excluded.
+struct Span {
+    int row, left, right;
+};
+
+// Qt draws such a font's glyphs just as FreeType renders them: no antialiasing, full hinting, a
+// whole pixel size its glyph cache holds, nothing synthesised nor transformed.
+bool drawsPlainly(const QFont& font, const QFontInfo& info) {
+    return font.pixelSize() > 0 && font.pixelSize() <= LargestCachedPixels &&
+           (font.styleStrategy() & QFont::NoAntialias) &&
+           font.hintingPreference() == QFont::PreferFullHinting && info.weight() < QFont::Bold &&
+           info.style() == QFont::StyleNormal &&
+           (font.stretch() == QFont::AnyStretch || font.stretch() == QFont::Unstretched) &&
+           font.capitalization() == QFont::MixedCase;
+}
+
+// A font table's big-endian numbers; past its end, or in a table the face lacks, all ones.
+class Table {
+public:
+    Table(FT_Face face, FT_ULong tag) {
+        FT_ULong length = 0;
+        if (FT_Load_Sfnt_Table(face, tag, 0, nullptr, &length) != 0) return;
+        bytes_.resize(length);
+        if (FT_Load_Sfnt_Table(face, tag, 0, bytes_.data(), &length) != 0) bytes_.clear();
+    }
+    bool empty() const { return bytes_.empty(); }
+    quint32 read(quint64 at, int size) const {
+        if (at + size > bytes_.size()) return 0xffffffff;
+        quint32 number = 0;
+        for (int i = 0; i < size; ++i) number = number << 8 | bytes_[at + i];
+        return number;
+    }
+
+private:
+    std::vector<FT_Byte> bytes_;
+};
+
+// Whether an OpenType layout table has lookups: HarfBuzz, shaping for Qt, may then substitute or
+// move even a lone glyph. Unifont carries both tables, empty.
+bool hasLookups(FT_Face face, FT_ULong tag) {
+    const Table table(face, tag);
+    const quint32 lookups = table.read(8, 2);
+    return !table.empty() && lookups != 0 && table.read(lookups, 2) != 0;
+}
+
+// Whether Apple's glyph morphing table (mort, or its extension morx) changes horizontal text:
+// HarfBuzz applies each of its subtables but those for vertical text only. AR PL SungtiL GB's
+// holds just vertical forms.
+bool morphsHorizontally(FT_Face face, FT_ULong tag, bool extended) {
+    const Table table(face, tag);
+    const int size = extended ? 4 : 2;  // of a count, a subtable's length and its coverage
+    const quint32 vertical = extended ? 0x80000000 : 0x8000;
+    const quint32 anyDirection = extended ? 0x20000000 : 0x2000;
+    quint64 chain = 8;
+    for (quint32 c = 0, chains = table.empty() ? 0 : table.read(4, 4); c < chains; ++c) {
+        const quint32 features = table.read(chain + 8, size);
+        quint64 subtable = chain + 8 + 2 * size + 12 * quint64(features);
+        for (quint32 s = 0, subtables = table.read(chain + 8 + size, size); s < subtables; ++s) {
+            const quint32 length = table.read(subtable, size);
+            const quint32 coverage = table.read(subtable + size, size);
+            if (length == 0 || !(coverage & vertical) || (coverage & anyDirection)) return true;
+            subtable += length;
+        }
+        chain += table.read(chain + 4, 4);
+    }
+    return false;
+}
+
+// Nothing for HarfBuzz to substitute or move in horizontal text.
+bool shapesPlainly(FT_Face face) {
+    return !hasLookups(face, FT_MAKE_TAG('G', 'S', 'U', 'B')) &&
+           !hasLookups(face, FT_MAKE_TAG('G', 'P', 'O', 'S')) &&
+           !morphsHorizontally(face, FT_MAKE_TAG('m', 'o', 'r', 't'), false) &&
+           !morphsHorizontally(face, FT_MAKE_TAG('m', 'o', 'r', 'x'), true);
+}
+
+// Qt maps characters through the face's last Unicode character map.
+bool selectUnicode(FT_Face face) {
+    FT_CharMap unicode = nullptr;
+    for (int i = 0; i < face->num_charmaps; ++i)
+        if (face->charmaps[i]->encoding == FT_ENCODING_UNICODE) unicode = face->charmaps[i];
+    return unicode && FT_Set_Charmap(face, unicode) == 0;
+}
+
+// A bitmap face must have a strike of exactly the size Qt draws at: one whose nearest strike
+// differs is not the file Qt picked for that size. Of equal heights Qt takes the first of the
+// nearest width.
+bool setSize(FT_Face face, int pixels) {
+    const FT_Pos size = FT_Pos(pixels) * 64;
+    if (FT_IS_SCALABLE(face)) return FT_Set_Char_Size(face, size, size, 0, 0) == 0;
+    int best = -1;
+    for (int i = 0; i < face->num_fixed_sizes; ++i) {
+        const FT_Bitmap_Size& strike = face->available_sizes[i];
+        if (strike.y_ppem == size &&
+            (best < 0 ||
+             std::abs(strike.x_ppem - size) < std::abs(face->available_sizes[best].x_ppem - size)))
+            best = i;
+    }
+    return best >= 0 && FT_Select_Size(face, best) == 0;
+}
+
+// Qt asks fontconfig whether to autohint the face; a user's configuration may say so.
+bool autohinted(const QByteArray& file, int index, const QString& family, int pixels) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+    FcPatternAddString(pattern, FC_FILE, reinterpret_cast<const FcChar8*>(file.constData()));
+    FcPatternAddInteger(pattern, FC_INDEX, index);
+    FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcBool autohint = FcFalse;
+    if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+        FcPatternGetBool(match, FC_AUTOHINT, 0, &autohint);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    return autohint;
+}
+
+// The text's one code point; 0 for any other text.
+char32_t singleCodePoint(const QString& text) {
+    if (text.size() == 1 && !text[0].isSurrogate()) return text[0].unicode();
+    if (text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[0], text[1]);
+    return 0;
+}
+
+// A code point that HarfBuzz leaves as the face's one glyph, unmoved, when it stands alone: no
+// mark, control or format character, nothing default-ignorable, nothing of a script with its own
+// shaper (Hangul, Thai, Indic, Arabic...), nothing that runs right to left or is mirrored, and
+// not the object replacement character, where Qt leaves room for an object.
+bool standsAlone(char32_t c) {
+    if (c == QChar::ObjectReplacementCharacter) return false;
+    switch (QChar::category(c)) {
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return false;
+        default:
+            break;
+    }
+    switch (QChar::direction(c)) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+            return false;
+        default:
+            break;
+    }
+    if (QChar::hasMirrored(c) && QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        return false;
+    switch (QChar::script(c)) {
+        case QChar::Script_Common:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Bopomofo:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Where pixel centres lie, in 64ths of a pixel from a pixel's edge.
+constexpr FT_Pos Centre = 32;
+
+// The first pixel whose centre is at or after the position, and the last at or before it.
+FT_Pos pixelFrom(FT_Pos position) {
+    return (position + 63 - Centre) >> 6;
+}
+FT_Pos pixelTo(FT_Pos position) {
+    return (position - Centre) >> 6;
+}
+
+// Where the sides of an outline cross the lines of pixel centres, in 64ths of a pixel: the rows
+// of centres for its vertical sides, the columns for its horizontal ones. Each crossing is marked
+// at the first centre after it along its line: 1 where the side runs forwards (up or right), -1
+// backwards. Kept from glyph to glyph to spare allocations.
+struct Crossings {
+    FT_Pos line = 0, pixel = 0;  // the first line, and the first pixel along each line
+    FT_Pos lines = 0, pixels = 0;
+    std::vector<signed char> marks;  // line after line
+
+    // The lines whose centres lie from low to high, each of the pixels from the first centre
+    // after first to the first after last, unmarked. False, the outline left to FreeType's
+    // renderer, if there are too many.
+    bool reset(FT_Pos low, FT_Pos high, FT_Pos first, FT_Pos last) {
+        line = pixelFrom(low);
+        lines = pixelTo(high) - line + 1;
+        pixel = pixelFrom(first);
+        pixels = pixelFrom(last) - pixel + 1;
+        if (lines > LargestGlyph || pixels > LargestGlyph) return false;
+        marks.assign(size_t(lines * pixels), 0);
+        return true;
+    }
+
+    // The side at `at` from `from` to `to`. False where another side crosses one of its lines
+    // with no centre between them: there FreeType's drop-out control may add ink.
+    bool mark(FT_Pos at, FT_Pos from, FT_Pos to, bool forward) {
+        for (FT_Pos l = pixelFrom(from); l <= pixelTo(to); ++l) {
+            signed char& crossing = marks[size_t((l - line) * pixels + pixelFrom(at) - pixel)];
+            if (crossing != 0) return false;
+            crossing = forward ? 1 : -1;
+        }
+        return true;
+    }
+};
+
+// The outline's bounds, if all its points lie on it (no curve's control point) and none lies
+// level with a row or a column of pixel centres.
+bool plainPoints(const FT_Outline& outline, FT_BBox& box) {
+    box = {0, 0, 0, 0};
+    for (int i = 0; i < outline.n_points; ++i) {
+        const FT_Vector& p = outline.points[i];
+        if (FT_CURVE_TAG(outline.tags[i]) != FT_CURVE_TAG_ON || (p.x & 63) == Centre ||
+            (p.y & 63) == Centre)
+            return false;
+        box = i == 0 ? FT_BBox{p.x, p.y, p.x, p.y}
+                     : FT_BBox{std::min(box.xMin, p.x), std::min(box.yMin, p.y),
+                               std::max(box.xMax, p.x), std::max(box.yMax, p.y)};
+    }
+    return true;
+}
+
+// Marks the crossings of every side, if all are horizontal or vertical.
+bool markSides(const FT_Outline& outline, Crossings& rows, Crossings& columns) {
+    for (int contour = 0, first = 0; contour < outline.n_contours; ++contour) {
+        const int last = outline.contours[contour];
+        for (int i = first; i <= last; ++i) {
+            const FT_Vector& a = outline.points[i];
+            const FT_Vector& b = outline.points[i == last ? first : i + 1];
+            const bool marked =
+                a.x == b.x   ? rows.mark(a.x, std::min(a.y, b.y), std::max(a.y, b.y), b.y > a.y)
+                : a.y == b.y ? columns.mark(a.y, std::min(a.x, b.x), std::max(a.x, b.x), b.x > a.x)
+                             : false;  // a slanted side
+            if (!marked) return false;
+        }
+        first = last + 1;
+    }
+    return true;
+}
+
+// Sums the marks along each line into the winding number at each centre, and calls
+// visit(line, first, last) for each run of centres inside. False where the number passes one
+// either way: contours overlap there, and fill rules part.
+template <class Visit>
+bool insideRuns(const Crossings& crossings, const Visit& visit) {
+    const signed char* mark = crossings.marks.data();
+    for (FT_Pos line = crossings.line; line < crossings.line + crossings.lines; ++line) {
+        int winding = 0;
+        FT_Pos start = 0;
+        for (FT_Pos pixel = crossings.pixel; pixel < crossings.pixel + crossings.pixels; ++pixel) {
+            const int before = winding;
+            winding += *mark++;
+            if (winding < -1 || winding > 1) return false;
+            if (before == 0 && winding != 0) start = pixel;
+            if (before != 0 && winding == 0) visit(line, start, pixel - 1);
+        }
+        if (winding != 0) return false;
+    }
+    return true;
+}
+
+// FreeType's monochrome rasteriser sets the pixels whose centres lie inside the outline, and
+// more where a stroke slips between centres. For an outline of horizontal and vertical lines, as
+// Unifont's are (stem darkening shifts their sides off the grid by less than half a pixel), the
+// inside is plain where a centre lies between any two sides crossing a row or column of centres
+// and the winding number stays within one: no stroke slips through, and every fill rule agrees.
+// The rows are then filled from the winding numbers; the columns are only checked.
+bool rectilinearSpans(const FT_Outline& outline, Crossings& rows, Crossings& columns,
+                      std::vector<Span>& spans) {
+    const auto fill = [&](FT_Pos row, FT_Pos first, FT_Pos last) {
+        spans.push_back({int(-row - 1), int(first), int(last + 1)});
+    };
+    FT_BBox box;
+    return plainPoints(outline, box) && rows.reset(box.yMin, box.yMax, box.xMin, box.xMax) &&
+           columns.reset(box.xMin, box.xMax, box.yMin, box.yMax) &&
+           markSides(outline, rows, columns) &&
+           insideRuns(columns, [](FT_Pos, FT_Pos, FT_Pos) {}) && insideRuns(rows, fill);
+}
+
+// The runs of set bits of a monochrome bitmap whose top-left pixel is at (left, top), y upwards.
+void bitmapSpans(const FT_Bitmap& bitmap, int left, int top, std::vector<Span>& spans) {
+    const unsigned char* line = bitmap.buffer;
+    for (int row = 0; row < int(bitmap.rows); ++row, line += bitmap.pitch) {
+        const auto set = [&](int x) {
+            return x < int(bitmap.width) && (line[x / 8] >> (7 - x % 8) & 1);
+        };
+        for (int x = 0; x < int(bitmap.width); ++x) {
+            if (!set(x)) continue;
+            const int start = x;
+            while (set(x)) ++x;
+            spans.push_back({row - top, left + start, left + x});
+        }
+    }
+}
+
+// Black, as a solid black pen leaves an RGB32 pixel, clipped to the image.
+void fill(QImage& image, QPoint origin, qint64 baseline, const std::vector<Span>& spans) {
+    uchar* const bits = image.bits();
+    for (const Span& span : spans) {
+        const qint64 y = baseline + span.row;
+        const qint64 left = std::max<qint64>(0, qint64(origin.x()) + span.left);
+        const qint64 right = std::min<qint64>(image.width(), qint64(origin.x()) + span.right);
+        if (y < 0 || y >= image.height() || left >= right) continue;
+        auto* const line = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
+        std::fill(line + left, line + right, qRgb(0, 0, 0));
+    }
+}
+
+}  // namespace
+
+struct GlyphPrinter::Face {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    // As Qt loads glyphs for monochrome text with full hinting.
+    FT_Int32 loadFlags =
+        FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO;
+    int ascent = 0;  // Qt's, in 64ths of a pixel
+    bool usable = false;
+    Crossings rows, columns;  // kept to spare allocations
+    std::vector<Span> spans;
+
+    ~Face() {
+        if (face) FT_Done_Face(face);
+        if (library) FT_Done_FreeType(library);
+    }
+
+    bool open(const QByteArray& file, int index, const QFontInfo& info);
+    bool ink(char32_t c);
+};
+
+bool GlyphPrinter::Face::open(const QByteArray& file, int index, const QFontInfo& info) {
+    if (FT_Init_FreeType(&library) != 0) return false;
+    // Qt turns stem darkening back on for CFF faces such as Unifont's; it moves hinted outlines.
+    FT_Bool noDarkening = false;
+    FT_Property_Set(library, "cff", "no-stem-darkening", &noDarkening);
+    if (FT_New_Face(library, file.constData(), index, &face) != 0) return false;
+    if (autohinted(file, index, info.family(), info.pixelSize()))
+        loadFlags |= FT_LOAD_FORCE_AUTOHINT;
+    return !FT_HAS_COLOR(face) && selectUnicode(face) && setSize(face, info.pixelSize()) &&
+           shapesPlainly(face);
+}
+
+// The character's ink as spans, straight from a rectilinear outline, else as FreeType renders
+// it.
+bool GlyphPrinter::Face::ink(char32_t c) {
+    spans.clear();
+    const FT_UInt glyph = FT_Get_Char_Index(face, c);
+    if (glyph == 0) return false;
+    if (FT_Load_Glyph(face, glyph, loadFlags) != 0) {
+        // Qt works around broken hinting in ways not copied here: drawText takes the face over.
+        usable = false;
+        return false;
+    }
+    const FT_GlyphSlot slot = face->glyph;
+    if (slot->format == FT_GLYPH_FORMAT_OUTLINE &&
+        rectilinearSpans(slot->outline, rows, columns, spans))
+        return true;
+    spans.clear();
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0 ||
+        slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
+        return false;
+    bitmapSpans(slot->bitmap, slot->bitmap_left, slot->bitmap_top, spans);
+    return true;
+}
+
+GlyphPrinter::GlyphPrinter(const QString& fontFile, int faceIndex, const QFont& font)
+    : face_(std::make_unique<Face>()) {
+    const QFontInfo info(font);
+    face_->ascent = qRound(QFontMetricsF(font).ascent() * 64);
+    face_->usable =
+        drawsPlainly(font, info) && face_->open(QFile::encodeName(fontFile), faceIndex, info);
+}
+
+GlyphPrinter::~GlyphPrinter() = default;
+
+bool GlyphPrinter::print(QImage& image, QPoint origin, const QString& text) {
+    if (!face_->usable || image.format() != QImage::Format_RGB32 || image.devicePixelRatio() != 1)
+        return false;
+    const char32_t c = singleCodePoint(text);
+    if (c == 0 || !standsAlone(c) || !face_->ink(c)) return false;
+    // Qt rounds the baseline to the nearest row, a half down the image.
+    const qint64 baseline = (qint64(origin.y()) * 64 + face_->ascent + 32) >> 6;
+    fill(image, origin, baseline, face_->spans);
+    return true;
+}
