@@ -4,7 +4,6 @@
 #include "grid/surface.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -15,15 +14,6 @@ bool isInk(int32_t colour) {
 }
 
 }  // namespace
-
-uint8_t Glyph::inside(float x, float y) const {
-    const int c = int(std::floor(x)), r = size.height() - 1 - int(std::floor(y));
-    return c >= 0 && r >= 0 && c < size.width() && r < size.height() ? 1 : 0;
-}
-
-uint8_t Glyph::cell(float x, float y) const {
-    return inside(x, y) && inkAt(int(x), size.height() - 1 - int(y)) ? 1 : 0;
-}
 
 void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at,
                GlyphPrinter* printer) {

@@ -23,10 +23,15 @@ struct Glyph {
 
     bool inkAt(int c, int r) const { return ink[size.width() * r + c]; }
     // Grid units: x = c + 0.5 from the left, y = r + 0.5 from the bottom. Outside the glyph
-    // every cell is unlit, so a byte that runs past an edge is padded with zero bits.
-    uint8_t cell(float x, float y) const;
+    // every cell is unlit, so a byte that runs past an edge is padded with zero bits. Inline:
+    // every byte of a table reads eight cells.
+    uint8_t cell(float x, float y) const {
+        return inside(x, y) && inkAt(int(x), size.height() - 1 - int(y)) ? 1 : 0;
+    }
     // 1 for a cell of the glyph, 0 past its edges.
-    uint8_t inside(float x, float y) const;
+    uint8_t inside(float x, float y) const {
+        return x >= 0 && y >= 0 && x < float(size.width()) && y < float(size.height()) ? 1 : 0;
+    }
 };
 
 // The drawing area of the window's canvas, in pixels.

@@ -16,13 +16,6 @@ QRgb toRgb(int32_t colour) {
     return qRgb(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
 }
 
-// Pixel coordinates far off the surface cannot be drawn or read: they overflow, as a coordinate
-// that is no number at all does.
-double checked(double pixels) {
-    if (!(std::abs(pixels) < 1e9)) throw RunTimeError::Overflow();
-    return pixels;
-}
-
 // Pixels whose centres lie within outer of the centre take the rim colour, if they lie beyond
 // outer - rimWidth, or else the fill if there is one.
 void rasterCircle(QImage& image, QPointF centre, double outer, double rimWidth, QRgb rim,
@@ -116,11 +109,6 @@ void Surface::setShownRatio(qreal ratio) {
     paintPictures();
 }
 
-QPointF Surface::toPixels(float x, float y) const {
-    return {checked((double(x) - scaleLeft_) * size_.width() / scaleWidth_),
-            checked((double(y) - scaleTop_) * size_.height() / scaleHeight_)};
-}
-
 QPointF Surface::userPoint(int px, int py) const {
     return {scaleLeft_ + double(px) * scaleWidth_ / size_.width(),
             scaleTop_ + double(py) * scaleHeight_ / size_.height()};
@@ -137,14 +125,6 @@ void Surface::Circle(float x, float y, float radius, int32_t colour) {
     if (!shown_.isNull())
         rasterCircle(shown_, centre * ratio, outer * ratio, ratio, toRgb(colour), fill);
     changed();
-}
-
-int32_t Surface::Point(float x, float y) const {
-    const QPointF p = toPixels(x, y);
-    const double px = std::floor(p.x()), py = std::floor(p.y());
-    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) return -1;
-    // The image is always 32 bits a pixel: read the pixel straight from its line.
-    return ColourOf(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
 }
 
 void Surface::Print(const QString& text, const QFont& font, const FastPrint& fast) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "grid/runtimeerror.h"
+
 #include <QImage>
+
+#include <cmath>
 
 #include <cstdint>
 #include <functional>
@@ -37,8 +41,15 @@ public:
     void setFillColor(int32_t colour) { fillColor_ = colour; }
     // A full circle one pixel wide in the given colour; the radius is in units of x.
     void Circle(float x, float y, float radius, int32_t colour);
-    // The colour of the pixel under (x, y); -1 outside the area.
-    int32_t Point(float x, float y) const;
+    // The colour of the pixel under (x, y); -1 outside the area. Inline: a capture reads one for
+    // every pixel of its glyph.
+    int32_t Point(float x, float y) const {
+        const QPointF p = toPixels(x, y);
+        const double px = std::floor(p.x()), py = std::floor(p.y());
+        if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) return -1;
+        // The image is always 32 bits a pixel: read the pixel straight from its line.
+        return ColourOf(reinterpret_cast<const QRgb*>(image_.constScanLine(int(py)))[int(px)]);
+    }
 
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }
@@ -67,7 +78,16 @@ protected:
     virtual void changed() {}
 
 private:
-    QPointF toPixels(float x, float y) const;
+    // Pixel coordinates far off the surface cannot be drawn or read: they overflow, as a
+    // coordinate that is no number at all does.
+    static double checked(double pixels) {
+        if (!(std::abs(pixels) < 1e9)) throw RunTimeError::Overflow();
+        return pixels;
+    }
+    QPointF toPixels(float x, float y) const {
+        return {checked((double(x) - scaleLeft_) * size_.width() / scaleWidth_),
+                checked((double(y) - scaleTop_) * size_.height() / scaleHeight_)};
+    }
     void paintPictures();
 
     Picture paintPicture_ = [](Surface&) {};
