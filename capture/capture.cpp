@@ -24,6 +24,10 @@ uint8_t Glyph::cell(float x, float y) const {
     return inside(x, y) && inkAt(int(x), size.height() - 1 - int(y)) ? 1 : 0;
 }
 
+void Glyph::setCell(float x, float y, bool lit) {
+    if (inside(x, y)) ink[size.width() * (size.height() - 1 - int(y)) + int(x)] = lit;
+}
+
 void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at) {
     canvas.Cls();
     canvas.setCurrentX(float(TwipsPerPixel * at.x()));

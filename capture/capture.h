@@ -24,6 +24,9 @@ struct Glyph {
     uint8_t cell(float x, float y) const;
     // 1 for a cell of the glyph, 0 past its edges.
     uint8_t inside(float x, float y) const;
+    // Lights or clears the cell at the centre (x, y), in grid units as cell() reads it; a cell
+    // past the edges is left alone.
+    void setCell(float x, float y, bool lit);
 };
 
 // The drawing area of the window's canvas, in pixels.
