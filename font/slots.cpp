@@ -3,6 +3,8 @@
 #include "font/characters.h"
 #include "font/charsets.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace {
@@ -61,6 +63,6 @@ void Slots::addEntry(int slot, Characters& characters) const {
 }
 
 QString Slots::name() const {
-    return gb2312_ ? QStringLiteral("the 87 x 94 slots of GB2312")
-                   : QStringLiteral("the 256 slots of ASCII");
+    return gb2312_ ? QCoreApplication::translate("glimmet-font", "the 87 x 94 slots of GB2312")
+                   : QCoreApplication::translate("glimmet-font", "the 256 slots of ASCII");
 }
