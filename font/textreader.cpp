@@ -1,4 +1,3 @@
-#include "capture/characters.h"
 #include "font/readers.h"
 
 #include <QCoreApplication>
@@ -33,6 +32,11 @@ private:
     QString error_;
 };
 
+// A heading's character or name goes into a C comment, which */ would end.
+QString endsComment() {
+    return QCoreApplication::translate("glimmet-font", "a heading may not hold */");
+}
+
 bool TextReader::fail(qsizetype line, qsizetype column, const QString& what) {
     error_ = QCoreApplication::translate("glimmet-font", "line %1, column %2: %3")
                  .arg(line + 1)
@@ -61,11 +65,9 @@ bool TextReader::codePoints(qsizetype n) {
     if (codes.isEmpty())
         return fail(n, 0,
                     QCoreApplication::translate("glimmet-font", "U+ takes four to six hex digits"));
+    // Not split again: where a character ends depends on the text around it.
     const QString character = QString::fromUcs4(codes.constData(), codes.size());
-    if (FirstCharacterEnd(character) != character.size())
-        return fail(n, 0,
-                    QCoreApplication::translate("glimmet-font",
-                                                "the code points are more than one character"));
+    if (character.contains(QLatin1String("*/"))) return fail(n, 0, endsComment());
     read_.characters.addGlyph(character);
     return true;
 }
@@ -78,10 +80,8 @@ bool TextReader::heading(qsizetype n) {
                     QCoreApplication::translate("glimmet-font",
                                                 "a glyph starts with a heading: U+ and its "
                                                 "code points, or # and a name"));
-    // The name goes into a C comment, which */ would end.
     if (line.contains(QLatin1String("*/")))
-        return fail(n, line.indexOf(QLatin1String("*/")),
-                    QCoreApplication::translate("glimmet-font", "a name may not hold */"));
+        return fail(n, line.indexOf(QLatin1String("*/")), endsComment());
     const QString name = line.mid(1).trimmed();
     read_.characters.addNamed(name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size())
                                              : name);

@@ -158,15 +158,15 @@ private slots:
             "line 1, column 1: U+ takes four to six hex digits");
         add("control", "U+0041 U+000A\n" + glyph,
             "line 1, column 8: U+000A is no character a glyph can show");
-        add("two characters", "U+0041 U+0042\n" + glyph,
-            "line 1, column 1: the code points are more than one character");
+        add("*/ in code points", "U+002A U+002F\n" + glyph,
+            "line 1, column 1: a heading may not hold */");
         add("fewer rows", "# a\n" + glyph + "\n# b\n#...\n",
             "line 7, column 1: the glyph has 1 rows, the glyphs before it 4");
         add("too small", "# a\n#..\n.#.\n..#\n",
             "line 1, column 1: the glyph is 3 x 3 pixels; a side is 4 to 64");
         add("too wide", "# a\n" + QByteArray(65, '.') + "\n",
             "line 2, column 65: a row has at most 64 pixels");
-        add("*/ in a name", "# a */ b\n" + glyph, "line 1, column 5: a name may not hold */");
+        add("*/ in a name", "# a */ b\n" + glyph, "line 1, column 5: a heading may not hold */");
         add("not UTF-8", "# \xff\n" + glyph, "not valid UTF-8: byte 0xff at offset 2");
         add("nothing", "\n\n", "no glyph to convert in");
     }
@@ -181,6 +181,18 @@ private slots:
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Where a character ends depends on the text around it: a character that the text arguments
+    // keep whole reads back whole, not split again on its own.
+    void characterInContextReadsBack() {
+        Files files;
+        const Run text = glimmetFont({"--format", "text", "--", u"\u4D3F\uE545\u0A40"_qs});
+        QVERIFY(text.out.contains("\nU+E545 U+0A40 "));
+        const Run back = glimmetFont(
+            {"--from", "text", "-i", files.write("in.txt", text.out), "--format", "text"});
+        QCOMPARE(back.err, QByteArray());
+        QCOMPARE(back.out, text.out);
     }
 
     // Every layout at every size: bin to text and back gives the same bytes, and that text to
@@ -363,7 +375,7 @@ private slots:
         add("threshold past 255", "33", {"--from", "image", "--threshold", "256"}, 2,
             "--threshold: '256' is not a number from 0 to 255");
         add("font with a file", "33", {"--from", "bin", "--font", "Unifont"}, 2,
-            "--font and --shift are for characters captured from a font");
+            "--font, --shift and --encoding are for characters captured from a font");
         add("bad source", "33", {"--from", "pdf"}, 2, "--from: 'pdf' is not one of font, text,");
     }
 
