@@ -4,7 +4,7 @@
 # seeds in tests/fuzz/corpus/NAME. Prints the executions and findings of each target; exits 1
 # when any target found something (the inputs land in build-fuzz/findings/NAME/).
 #
-# Usage: bench/fuzz.sh SECONDS [TARGET]...    (targets: options utf8 text bin image; default all)
+# Usage: bench/fuzz.sh SECONDS [TARGET]...    (targets: options encoding text bin image; default all)
 set -euo pipefail
 seconds=${1:-}
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || { echo "usage: bench/fuzz.sh SECONDS [TARGET]..." >&2; exit 2; }
@@ -12,7 +12,7 @@ shift
 source "$(dirname "$0")/../scripts/common.sh"
 ensure_packages "${PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(options utf8 text bin image)
+[ ${#targets[@]} -gt 0 ] || targets=(options encoding text bin image)
 
 dir=build-fuzz
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ -DGLIMMET_FUZZ=ON \
