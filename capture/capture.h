@@ -18,6 +18,9 @@ struct Glyph {
     Glyph() : Glyph(QSize(16, 16)) {}
     explicit Glyph(QSize size) : size(size), ink(size_t(size.width()) * size_t(size.height())) {}
 
+    // The largest side of a table's glyph; a strip is as wide as its message.
+    static constexpr int MaxSide = 64;
+
     QSize size;
     std::vector<bool> ink;  // sample (c, r), r from the top, at W r + c
 
@@ -31,6 +34,11 @@ struct Glyph {
     // 1 for a cell of the glyph, 0 past its edges.
     uint8_t inside(float x, float y) const {
         return x >= 0 && y >= 0 && x < float(size.width()) && y < float(size.height()) ? 1 : 0;
+    }
+    // Lights or clears the cell at the centre (x, y), in grid units as cell() reads it; a cell
+    // past the edges is left alone.
+    void setCell(float x, float y, bool lit) {
+        if (inside(x, y)) ink[size.width() * (size.height() - 1 - int(y)) + int(x)] = lit;
     }
 };
 

@@ -3,16 +3,40 @@
 #include "capture/characters.h"
 #include "font/charsets.h"
 
+namespace {
+
+uint16_t codeOf(const QString& character) {
+    const QList<uint> ucs4 = character.toUcs4();
+    return ucs4.size() == 1 ? Gb2312Code(ucs4.front()) : 0;
+}
+
+}  // namespace
+
+void Characters::append(const QString& text, uint16_t code, bool isName) {
+    sequence.push_back(int32_t(distinct.size()));
+    distinct.push_back(text);
+    gb2312.push_back(code);
+    named.push_back(isName);
+}
+
 void Characters::add(const QString& character) {
     if (QChar::category(character.front().unicode()) == QChar::Other_Control) return;
-    auto found = index_.constFind(character);
-    if (found == index_.constEnd()) {
-        found = index_.insert(character, int32_t(distinct.size()));
-        distinct.push_back(character);
-        const QList<uint> ucs4 = character.toUcs4();
-        gb2312.push_back(ucs4.size() == 1 ? Gb2312Code(ucs4.front()) : 0);
-    }
-    sequence.push_back(*found);
+    const auto found = index_.constFind(character);
+    if (found != index_.constEnd()) return sequence.push_back(*found);
+    index_.insert(character, int32_t(distinct.size()));
+    append(character, codeOf(character), false);
+}
+
+void Characters::addGlyph(const QString& character) {
+    append(character, codeOf(character), false);
+}
+
+void Characters::addNamed(const QString& name, uint16_t code) {
+    append(name, code, true);
+}
+
+QString Characters::caption(size_t i) const {
+    return named[i] ? distinct[i] : Named(distinct[i]);
 }
 
 void Characters::addText(const QString& text) {

@@ -6,7 +6,9 @@
 #include "font/glyphs.h"
 #include "font/output.h"
 #include "font/preview.h"
+#include "font/readers.h"
 #include "font/sheet.h"
+#include "font/slots.h"
 #include "font/strip.h"
 #include "font/typeface.h"
 
@@ -14,14 +16,14 @@
 #include <QFile>
 #include <QRawFont>
 
-#include <functional>
 #include <numeric>
 #include <optional>
 
 namespace {
 
 QString inputName(const Options& options) {
-    if (!options.charset.isEmpty()) return QStringLiteral("--charset ") + options.charset;
+    if (!options.charset.isEmpty() && options.from == From::Font)
+        return QStringLiteral("--charset ") + options.charset;
     if (options.input.isEmpty())
         return QCoreApplication::translate("glimmet-font", "the text arguments");
     if (options.input == QLatin1String("-"))
@@ -138,7 +140,7 @@ void warn(const Characters& characters, const QFont& font, const std::vector<cha
 bool allCoded(const Characters& characters) {
     QStringList uncoded;
     for (size_t i = 0; i < characters.distinct.size(); ++i)
-        if (!characters.gb2312[i]) uncoded << Named(characters.distinct[i]);
+        if (!characters.gb2312[i]) uncoded << characters.caption(i);
     if (uncoded.isEmpty()) return true;
     QString named = uncoded.first(std::min<qsizetype>(uncoded.size(), NamedInWarnings)).join(", ");
     if (uncoded.size() > NamedInWarnings)
@@ -149,63 +151,38 @@ bool allCoded(const Characters& characters) {
     return false;
 }
 
-// Where a table puts its characters: in slots of a whole character set, or one after another.
-enum class Slots { None, Gb2312, Ascii };
-
-Slots slotsOf(const Options& options) {
-    const Table& table = options.table;
-    const bool binary = table.format == Format::Binary;
-    const bool halfWidth = table.size.width() < table.size.height();
-    if (table.records == Records::Gb2312Slots ||
-        (binary && options.charset == QLatin1String("gb2312")))
-        return Slots::Gb2312;
-    if (binary && halfWidth && options.charset == QLatin1String("ascii")) return Slots::Ascii;
-    return Slots::None;
+// Where a table puts its glyphs: in the slots of a whole character set, or one after another.
+std::optional<Slots> slotsOf(const Options& options, const Table& table) {
+    if (table.records == Records::Gb2312Slots) return Slots::gb2312();
+    if (table.format != Format::Binary) return std::nullopt;
+    return Slots::of(options.charset, table.size);
 }
 
-// The glyph of each slot, its place given by slotOf, the unused slots blank and labelled by
-// codeOf.
-void writeSlots(const Table& table, const Characters& characters, const std::vector<Glyph>& glyphs,
-                const std::function<int(size_t)>& slotOf,
-                const std::function<uint16_t(int)>& codeOf, Output& output) {
-    std::vector<int32_t> characterOf(size_t(table.count), -1);
-    for (size_t i = 0; i < characters.distinct.size(); ++i)
-        characterOf[size_t(slotOf(i))] = int32_t(i);
+// The glyph of each slot, the unused slots blank. False, writing nothing, when a glyph has no
+// slot.
+bool writeSlots(const Table& table, const Slots& slotFile, const Characters& characters,
+                const std::vector<Glyph>& glyphs, Output& output) {
+    std::vector<int32_t> characterOf(size_t(slotFile.count()), -1);
+    for (size_t i = 0; i < characters.distinct.size(); ++i) {
+        const int slot = slotFile.slotOf(characters, i);
+        if (slot < 0) {
+            Complain(QCoreApplication::translate("glimmet-font", "%1 has no place in %2")
+                         .arg(characters.caption(i), slotFile.name()));
+            return false;
+        }
+        characterOf[size_t(slot)] = int32_t(i);
+    }
     const Glyph blank(table.size);
     output.write(table.header());
-    for (int slot = 0; slot < table.count; ++slot) {
+    for (int slot = 0; slot < slotFile.count(); ++slot) {
         const int32_t i = characterOf[size_t(slot)];
-        output.write(i < 0 ? table.glyph({}, codeOf(slot), blank)
-                           : table.glyph(characters.distinct[i], characters.gb2312[i], glyphs[i]));
-        output.write(table.separator(slot + 1 == table.count));
+        output.write(i < 0 ? table.glyph({}, slotFile.code(slot), false, blank)
+                           : table.glyph(characters.distinct[i], characters.gb2312[i],
+                                         characters.named[i], glyphs[i]));
+        output.write(table.separator(slot + 1 == slotFile.count()));
     }
     output.write(table.footer());
-}
-
-constexpr int Gb2312Rows = 87, Gb2312Slots = 94;
-
-// HZK16, HZK12 and their kin: 87 rows of 94 slots, every code of GB2312 in its place.
-void writeGb2312Slots(const Table& table, const Characters& characters,
-                      const std::vector<Glyph>& glyphs, Output& output) {
-    writeSlots(
-        table, characters, glyphs,
-        [&](size_t i) {
-            const int hi = characters.gb2312[i] >> 8, lo = characters.gb2312[i] & 0xFF;
-            return (hi - 0xA1) * Gb2312Slots + lo - 0xA1;
-        },
-        [](int slot) {
-            return uint16_t((0xA1 + slot / Gb2312Slots) << 8 | (0xA1 + slot % Gb2312Slots));
-        },
-        output);
-}
-
-// ASC16, ASC12 and their kin: 256 slots, the character of code c in slot c.
-void writeAsciiSlots(const Table& table, const Characters& characters,
-                     const std::vector<Glyph>& glyphs, Output& output) {
-    writeSlots(
-        table, characters, glyphs,
-        [&](size_t i) { return int(characters.distinct[i].front().unicode()); },
-        [](int) { return uint16_t(0); }, output);
+    return true;
 }
 
 // A character that comes back is written from its first text.
@@ -216,7 +193,8 @@ void writeTable(const Table& table, const Characters& characters, const std::vec
     for (size_t k = 0; k < order.size(); ++k) {
         const int32_t i = order[k];
         if (texts[i].isNull())
-            texts[i] = table.glyph(characters.distinct[i], characters.gb2312[i], glyphs[i]);
+            texts[i] = table.glyph(characters.distinct[i], characters.gb2312[i],
+                                   characters.named[i], glyphs[i]);
         output.write(texts[i]);
         output.write(table.separator(k + 1 == order.size()));
     }
@@ -231,23 +209,92 @@ std::vector<int32_t> order(const Options& options, const Characters& characters)
     return distinct;
 }
 
-void write(const Options& options, Table& table, const Characters& characters,
+bool write(const Options& options, Table& table, const Characters& characters,
            const std::vector<Glyph>& glyphs, Output& output) {
-    switch (slotsOf(options)) {
-        case Slots::Gb2312:
-            table.count = Gb2312Rows * Gb2312Slots;
-            return writeGb2312Slots(table, characters, glyphs, output);
-        case Slots::Ascii:
-            table.count = 256;
-            return writeAsciiSlots(table, characters, glyphs, output);
-        case Slots::None:
-            break;
+    if (const std::optional<Slots> slotFile = slotsOf(options, table)) {
+        table.count = slotFile->count();
+        return writeSlots(table, *slotFile, characters, glyphs, output);
     }
     const std::vector<int32_t> glyphOrder = order(options, characters);
     table.count = qsizetype(glyphOrder.size());
     // The text, glyph by glyph, for a table of each character once.
     if (options.unique && options.charset.isEmpty()) table.text = characters.sequence;
     writeTable(table, characters, glyphs, glyphOrder, output);
+    return true;
+}
+
+// The glyphs of a table and what they show, captured from a font or read from a file, and what
+// its header says they come from.
+struct Source {
+    Characters characters;
+    std::vector<Glyph> glyphs;
+    QString face, file;
+    std::optional<Strip> strip;  // of a message captured for --strip or --preview
+};
+
+std::optional<Source> capture(const Options& options) {
+    std::optional<Characters> characters = readCharacters(options);
+    if (!characters) return std::nullopt;
+    const QSize size = options.table.size;
+    QString error;
+    const std::optional<Typeface> typeface = FindTypeface(
+        options.font.isEmpty() ? DefaultFamily(size.height()) : options.font, size.height(), error);
+    if (!typeface) return Complain(QStringLiteral("--font: ") + error), std::nullopt;
+    Source source{std::move(*characters), {}, typeface->face, typeface->file, {}};
+    if (options.strip || !options.preview.isEmpty()) {
+        source.strip = CaptureStrip(source.characters, typeface->font, size.height(),
+                                    typeface->emTop, options.shift);
+        if (source.strip->picture.size.isEmpty()) {
+            Complain(QCoreApplication::translate(
+                         "glimmet-font", "no character of %1 has a width to show in a strip")
+                         .arg(inputName(options)));
+            return std::nullopt;
+        }
+    }
+    std::vector<char> cut;
+    if (!options.strip) {
+        source.glyphs =
+            CaptureAll(source.characters.distinct,
+                       TableCapture(typeface->font, size, typeface->emTop, options.shift), &cut);
+    }
+    // The warnings are about the table's captures.
+    warn(source.characters, typeface->font, options.strip ? source.strip->cut : cut,
+         options.strip ? source.strip->sizes : std::vector<QSize>(source.glyphs.size(), size));
+    return source;
+}
+
+std::optional<ReadGlyphs> readGlyphs(const Options& options, const QByteArray& bytes,
+                                     QString& error) {
+    switch (options.from) {
+        case From::Text:
+            return ReadTextGlyphs(bytes, error);
+        case From::Binary:
+            return ReadBinGlyphs(bytes, options.table.size, options.table.layout, options.charset,
+                                 error);
+        case From::Image:
+            break;
+        case From::Font:
+            return std::nullopt;
+    }
+    ImageReading reading{std::nullopt, options.threshold, options.dither};
+    if (options.sizeGiven) reading.size = options.table.size;
+    return ReadImageGlyphs(bytes, reading, error);
+}
+
+std::optional<Source> read(const Options& options) {
+    const std::optional<QByteArray> bytes = readInput(options);
+    if (!bytes) return std::nullopt;
+    QString error;
+    std::optional<ReadGlyphs> read = readGlyphs(options, *bytes, error);
+    if (!read)
+        return Complain(QCoreApplication::translate("glimmet-font", "%1: %2")
+                            .arg(inputName(options), error)),
+               std::nullopt;
+    if (read->glyphs.empty())
+        return Complain(QCoreApplication::translate("glimmet-font", "no glyph to convert in %1")
+                            .arg(inputName(options))),
+               std::nullopt;
+    return Source{std::move(read->characters), std::move(read->glyphs), inputName(options), {}, {}};
 }
 
 // The characters in the input's order, as one text.
@@ -272,50 +319,28 @@ bool writePictures(const Options& options, const Characters& characters,
 }  // namespace
 
 Status Convert(const Options& options) {
-    const std::optional<Characters> characters = readCharacters(options);
-    if (!characters) return Failure;
-    if (options.table.records == Records::Gb2312Index && !allCoded(*characters)) return Failure;
+    const std::optional<Source> source =
+        options.from == From::Font ? capture(options) : read(options);
+    if (!source) return Failure;
+    const Characters& characters = source->characters;
+    if (options.table.records == Records::Gb2312Index && !allCoded(characters)) return Failure;
     Table table = options.table;
-    const int em = table.size.height();
-    QString error;
-    const std::optional<Typeface> typeface =
-        FindTypeface(options.font.isEmpty() ? DefaultFamily(em) : options.font, em, error);
-    if (!typeface) return Complain(QStringLiteral("--font: ") + error), Failure;
-    std::optional<Strip> strip;
-    if (options.strip || !options.preview.isEmpty()) {
-        strip = CaptureStrip(*characters, typeface->font, em, typeface->emTop, options.shift);
-        if (strip->picture.size.isEmpty()) {
-            Complain(QCoreApplication::translate(
-                         "glimmet-font", "no character of %1 has a width to show in a strip")
-                         .arg(inputName(options)));
-            return Failure;
-        }
-    }
-    std::vector<Glyph> glyphs;
-    std::vector<char> cut;
-    if (!options.strip) {
-        glyphs = CaptureAll(
-            characters->distinct,
-            TableCapture(typeface->font, table.size, typeface->emTop, options.shift), &cut);
-    }
-    // The warnings are about the table's captures.
-    warn(*characters, typeface->font, options.strip ? strip->cut : cut,
-         options.strip ? strip->sizes : std::vector<QSize>(glyphs.size(), table.size));
-    table.face = typeface->face;
-    table.file = typeface->file;
+    if (!source->glyphs.empty()) table.size = source->glyphs.front().size;
+    table.face = source->face;
+    table.file = source->file;
     Output output, header;
     if (!output.open(options.output)) return Complain(output.error()), Failure;
     const bool declared = !options.header.isEmpty();
     if (declared && !header.open(options.header)) return Complain(header.error()), Failure;
     if (options.strip) {
-        table.count = qsizetype(characters->sequence.size());
-        output.write(table.strip(message(*characters), strip->picture));
-    } else {
-        write(options, table, *characters, glyphs, output);
+        table.count = qsizetype(characters.sequence.size());
+        output.write(table.strip(message(characters), source->strip->picture));
+    } else if (!write(options, table, characters, source->glyphs, output)) {
+        return Failure;
     }
     if (declared) header.write(table.declarations());
     // Where a picture cannot be written, the table is not put in place either.
-    if (!writePictures(options, *characters, glyphs, strip)) return Failure;
+    if (!writePictures(options, characters, source->glyphs, source->strip)) return Failure;
     // The table first: a header without its table would not link.
     if (!output.commit()) return Complain(output.error()), Failure;
     if (declared && !header.commit()) return Complain(header.error()), Failure;

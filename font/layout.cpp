@@ -48,6 +48,25 @@ std::vector<uint8_t> Layout::bytes(const Glyph& glyph) const {
     return bytes;
 }
 
+Glyph Layout::glyph(const uint8_t* bytes, QSize size) const {
+    Glyph glyph(size);
+    const bool across = scan == Scan::Rows;
+    const bool reverse = firstInBit0();
+    forEachByte(scan, size, [&](float x, float y) {
+        uint8_t byte = reverse ? reversed(*bytes++) : *bytes++;
+        if (negative) byte = uint8_t(~byte);
+        // As PackByte reads them: the first cell is bit 7.
+        for (int bit = 7; bit >= 0; --bit) {
+            glyph.setCell(x, y, byte >> bit & 1);
+            if (across)
+                x += 1.0f;
+            else
+                y -= 1.0f;
+        }
+    });
+    return glyph;
+}
+
 int Layout::byteCount(QSize size) const {
     return scan == Scan::Rows ? size.height() * bytesOf(size.width())
                               : size.width() * bytesOf(size.height());

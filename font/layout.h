@@ -18,6 +18,9 @@ struct Layout {
 
     // The bytes of the glyph, packed by the window's own rule.
     std::vector<uint8_t> bytes(const Glyph& glyph) const;
+    // The glyph those bytes were packed from, byteCount(size) of them: bits past its edge are
+    // not read.
+    Glyph glyph(const uint8_t* bytes, QSize size) const;
     // How many bytes a glyph of the size takes.
     int byteCount(QSize size) const;
     // Whether the first pixel of a byte is bit 0: pages start there, the window's scans at bit 7.

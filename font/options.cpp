@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int MaxSide = 64;  // of a glyph, in pixels
-
 // The help, in the user's language.
 QString usage() {
     return QCoreApplication::translate("glimmet-font", R"(Usage: glimmet-font [OPTION]... [TEXT]...
@@ -34,6 +32,19 @@ Input (exactly one):
   --encoding NAME        the encoding of the file: utf-8 (default), gbk, gb18030, big5,
                          utf-16 (by its byte order mark, else little-endian), utf-16le or
                          utf-16be; a file that starts with a UTF-16 byte order mark needs none
+
+Glyphs read from -i FILE instead of captured:
+  --from FORMAT          font (default): capture the characters from the font;
+                         text: glyphs as --format text writes them, or drawn by hand under a
+                         heading '# NAME', their size read from them;
+                         bin: a table of --size glyphs laid out as --scan, --lsb-first and
+                         --negative (or --board) say; with --charset gb2312 (or ascii at a
+                         half-width size) the slots --format bin writes, empty ones left out,
+                         with another --charset its characters in order;
+                         image: a PNG, BMP or GIF, a glyph of --size in each cell, left to
+                         right and top to bottom; without --size the image is one glyph
+  --threshold N          an opaque pixel darker than N (0 to 255, default 128) is lit
+  --dither               Floyd-Steinberg dithering, for photographs
 
 Output:
   -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
@@ -163,12 +174,12 @@ bool readSize(const QString& value, QSize& size) {
     const QRegularExpressionMatch match = pattern.match(value);
     const int w = match.captured(1).toInt();
     const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
-    const auto fits = [](int side) { return side >= 4 && side <= MaxSide; };
+    const auto fits = [](int side) { return side >= 4 && side <= Glyph::MaxSide; };
     if (match.hasMatch() && fits(w) && fits(h)) return size = QSize(w, h), true;
     Complain(QCoreApplication::translate("glimmet-font",
                                          "--size: '%1' is not N or WxH with each from 4 to %2")
                  .arg(value)
-                 .arg(MaxSide));
+                 .arg(Glyph::MaxSide));
     return false;
 }
 
@@ -195,7 +206,7 @@ bool readShift(const QString& value, QPoint& shift) {
 }
 
 // A board's layout and size first; the layout options given beside it win.
-bool readLayout(const QCommandLineParser& parser, Table& table) {
+bool readLayout(const QCommandLineParser& parser, Table& table, bool& sized) {
     QString board, scan, size;
     if (!single(parser, "board", board) || !single(parser, "scan", scan) ||
         !single(parser, "size", size))
@@ -208,7 +219,9 @@ bool readLayout(const QCommandLineParser& parser, Table& table) {
         const auto found = boards.begin() + names.indexOf(board);
         table.layout = found->layout;
         if (!found->size.isEmpty()) table.size = found->size;
+        sized = !found->size.isEmpty();
     }
+    sized = sized || !size.isEmpty();
     if ((!size.isEmpty() && !readSize(size, table.size)) ||
         (!scan.isEmpty() &&
          !choose("scan", scan,
@@ -261,10 +274,14 @@ const FormatOption FormatOptions[] = {
      QT_TRANSLATE_NOOP("glimmet-font", "a text table shows pixels, not bytes")},
 };
 
-bool appliesToFormat(const QCommandLineParser& parser, Format format, const QString& name) {
+// With --from bin the layout options say how the table read was made, whatever is written.
+bool appliesToFormat(const QCommandLineParser& parser, Format format, const QString& name,
+                     From from) {
+    static const QStringList layout{"scan", "lsb-first", "negative"};
     for (const FormatOption& rule : FormatOptions) {
         if (!parser.isSet(rule.option) ||
-            std::count(rule.formats.begin(), rule.formats.end(), format))
+            std::count(rule.formats.begin(), rule.formats.end(), format) ||
+            (from == From::Binary && layout.contains(QLatin1String(rule.option))))
             continue;
         Complain(
             QCoreApplication::translate("glimmet-font", "--%1 does not apply to --format %2: %3")
@@ -275,8 +292,34 @@ bool appliesToFormat(const QCommandLineParser& parser, Format format, const QStr
     return true;
 }
 
+// 0 to 255.
+bool readThreshold(const QString& value, int& threshold) {
+    static const QRegularExpression pattern(QStringLiteral("^\\d{1,3}$"));
+    if (value.isEmpty()) return true;
+    if (pattern.match(value).hasMatch() && value.toInt() <= 255)
+        return threshold = value.toInt(), true;
+    Complain(QCoreApplication::translate("glimmet-font",
+                                         "--threshold: '%1' is not a number from 0 to 255")
+                 .arg(value));
+    return false;
+}
+
+bool readSource(const QCommandLineParser& parser, Options& options) {
+    QString from = QStringLiteral("font"), threshold;
+    options.dither = parser.isSet("dither");
+    return single(parser, "from", from) && single(parser, "threshold", threshold) &&
+           readThreshold(threshold, options.threshold) &&
+           choose("from", from,
+                  {{"font", From::Font},
+                   {"text", From::Text},
+                   {"bin", From::Binary},
+                   {"image", From::Image}},
+                  options.from);
+}
+
 bool readValues(const QCommandLineParser& parser, Options& options) {
     QString format = QStringLiteral("c"), shift, signWidth;
+    if (!readSource(parser, options)) return false;
     if (!single(parser, "input", options.input) || !single(parser, "charset", options.charset) ||
         !single(parser, "encoding", options.encoding) || !single(parser, "format", format) ||
         !single(parser, "output", options.output) || !single(parser, "header", options.header) ||
@@ -287,7 +330,7 @@ bool readValues(const QCommandLineParser& parser, Options& options) {
         return false;
     if (!signWidth.isEmpty() && !readSignWidth(signWidth, options.signWidth)) return false;
     Table& table = options.table;
-    if (!readShift(shift, options.shift) || !readLayout(parser, table) ||
+    if (!readShift(shift, options.shift) || !readLayout(parser, table, options.sizeGiven) ||
         !readTarget(parser, table))
         return false;
     if (!choose("format", format,
@@ -296,7 +339,7 @@ bool readValues(const QCommandLineParser& parser, Options& options) {
                  {"bin", Format::Binary},
                  {"text", Format::Text}},
                 table.format) ||
-        !appliesToFormat(parser, table.format, format.toLower()))
+        !appliesToFormat(parser, table.format, format.toLower(), options.from))
         return false;
     if (!isIdentifier(table.name))
         return Complain(
@@ -338,6 +381,9 @@ bool consistent(const Options& options) {
                                               "--index and --slots need --format c or asm");
     else if (table.records == Records::Gb2312Slots && options.charset != QLatin1String("gb2312"))
         problem = QCoreApplication::translate("glimmet-font", "--slots needs --charset gb2312");
+    else if ((options.strip || !options.preview.isEmpty()) && options.from != From::Font)
+        problem = QCoreApplication::translate(
+            "glimmet-font", "--strip and --preview show text captured from a font, not --from");
     else if (options.strip && !options.sheet.isEmpty())
         problem = QCoreApplication::translate(
             "glimmet-font", "--sheet draws glyphs, not a strip: see it with --preview");
@@ -351,7 +397,31 @@ bool consistent(const Options& options) {
     return false;
 }
 
-bool oneInput(const Options& options) {
+// Glyphs read from a file: the file is the one input, and the glyphs' own size and look stand.
+bool readable(const QCommandLineParser& parser, const Options& options) {
+    QString wrong;
+    if (options.input.isEmpty() || !options.texts.isEmpty())
+        wrong = QCoreApplication::translate("glimmet-font",
+                                            "--from reads --input FILE: give it and no TEXT");
+    else if (parser.isSet("font") || parser.isSet("shift") || parser.isSet("encoding"))
+        wrong = QCoreApplication::translate(
+            "glimmet-font",
+            "--font, --shift and --encoding are for characters captured from a font");
+    else if (options.from == From::Text && parser.isSet("size"))
+        wrong = QCoreApplication::translate(
+            "glimmet-font", "--from text takes the size of its glyphs: leave out --size");
+    if (wrong.isEmpty()) return true;
+    Complain(wrong);
+    return false;
+}
+
+bool oneInput(const QCommandLineParser& parser, const Options& options) {
+    if ((parser.isSet("threshold") || parser.isSet("dither")) && options.from != From::Image) {
+        Complain(QCoreApplication::translate("glimmet-font",
+                                             "--threshold and --dither are for --from image"));
+        return false;
+    }
+    if (options.from != From::Font) return readable(parser, options);
     const int inputs =
         !options.texts.isEmpty() + !options.input.isEmpty() + !options.charset.isEmpty();
     if (inputs == 1 && (options.encoding.isEmpty() || !options.input.isEmpty())) return true;
@@ -405,6 +475,9 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
     QCommandLineParser parser;
     const QList<QCommandLineOption> options{
         {{"i", "input"}, {}, "FILE"},
+        {"from", {}, "FORMAT"},
+        {"threshold", {}, "N"},
+        {"dither", {}},
         {"charset", {}, "SET"},
         {"encoding", {}, "NAME"},
         {{"f", "format"}, {}, "FORMAT"},
@@ -450,7 +523,7 @@ std::optional<Options> ParseOptions(const QStringList& arguments, Status& status
         return Complain(QCoreApplication::translate("glimmet-font",
                                                     "--index and --slots do not go together")),
                std::nullopt;
-    if (!readValues(parser, chosen) || !oneInput(chosen) || !consistent(chosen) ||
+    if (!readValues(parser, chosen) || !oneInput(parser, chosen) || !consistent(chosen) ||
         !fitsTheOutput(chosen))
         return std::nullopt;
     return chosen;

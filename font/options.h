@@ -8,15 +8,23 @@
 
 #include <optional>
 
+// Where the glyphs come from: captured from a font, or read from the input file.
+enum class From { Font, Text, Binary, Image };
+
 // What the command line asks for.
 struct Options {
-    // Exactly one of the three inputs.
+    // Exactly one of the three inputs; glyphs read from a file have the file, and the character
+    // set gives the slots of a bin table.
     QStringList texts;
     QString input;  // a path, or "-" for standard input
     QString charset;
     QString encoding;  // of the input file, as --encoding names it; empty to go by its start
+    From from = From::Font;
 
-    Table table;   // its size is the glyphs'
+    Table table;             // its size is the glyphs'
+    bool sizeGiven = false;  // by --size or --board
+    int threshold = 128;     // of --from image
+    bool dither = false;
     QString font;  // a family or a file; empty for the size's default
     QPoint shift;  // of the print, in pixels right and down
     bool unique = false;

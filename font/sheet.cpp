@@ -53,10 +53,10 @@ void drawCaptions(const Characters& characters, const Tiles& tiles, size_t first
     painter.setFont(TwelvePointFont());
     painter.setPen(Qt::black);
     for (size_t k = first; k < end; ++k) {
-        const QString& character = characters.distinct[characters.sequence[k]];
         const QRect place(Margin + int(k - first) * tiles.width, 0, tiles.width - Margin, Caption);
         painter.setClipRect(place);
-        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, Named(character));
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop,
+                         characters.caption(characters.sequence[k]));
     }
     painter.end();
     for (int y = 0; y < Caption; ++y) {

@@ -8,8 +8,9 @@
 
 namespace {
 
-QString label(const QString& character, uint16_t gb2312) {
+QString label(const QString& character, uint16_t gb2312, bool named) {
     const QString code = QStringLiteral("GB2312 %1").arg(gb2312, 4, 16).toUpper();
+    if (named) return character;
     if (character.isEmpty()) return code + QStringLiteral(", no character");
     return gb2312 ? Named(character) + QLatin1Char(' ') + code : Named(character);
 }
@@ -67,13 +68,15 @@ QString glyphsHeld(const Table& table) {
 }
 
 // The comment lines on top: what made the table, what it holds (its bitmaps being of the size),
-// and how to read it.
+// and how to read it. Glyphs read from a file have no font file and no em.
 QStringList about(const Table& table, QSize size, const QString& held) {
-    QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2 at %3 pixels: %4.")
-                          .arg(QStringLiteral(GLIMMET_VERSION), table.face)
-                          .arg(table.size.height())
-                          .arg(held),
-                      QStringLiteral("Font file: %1").arg(table.file)};
+    const QString source =
+        table.file.isEmpty()
+            ? table.face
+            : QStringLiteral("%1 at %2 pixels").arg(table.face).arg(table.size.height());
+    QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2: %3.")
+                          .arg(QStringLiteral(GLIMMET_VERSION), source, held)};
+    if (!table.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(table.file);
     lines += table.layout.description(size).split(QLatin1Char('\n'));
     lines += BitPicture(table.layout, size);
     if (table.records == Records::Gb2312Index)
@@ -220,7 +223,8 @@ QByteArray Table::header() const {
     return {};
 }
 
-QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const {
+QByteArray Table::glyph(const QString& character, uint16_t gb2312, bool named,
+                        const Glyph& glyph) const {
     const std::vector<uint8_t> bytes = layout.bytes(glyph);
     const bool record = records == Records::Gb2312Index;
     const std::vector<uint8_t> code{uint8_t(gb2312 >> 8), uint8_t(gb2312)};
@@ -233,7 +237,8 @@ QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& 
             if (record)
                 values =
                     QStringLiteral("    {{%1},\n%2}").arg(listing(Syntax::C, {}, {}, code), values);
-            return (QStringLiteral("    /* %1 */\n%2}").arg(label(character, gb2312), values))
+            return (QStringLiteral("    /* %1 */\n%2}")
+                        .arg(label(character, gb2312, named), values))
                 .toUtf8();
         }
         case Format::Assembly: {
@@ -241,15 +246,17 @@ QByteArray Table::glyph(const QString& character, uint16_t gb2312, const Glyph& 
             const QString codeLine =
                 record ? listing(toolchain.values(), lineStart, QStringLiteral("\n"), code)
                        : QString();
-            return (QStringLiteral("; %1\n").arg(label(character, gb2312)) + codeLine +
+            return (QStringLiteral("; %1\n").arg(label(character, gb2312, named)) + codeLine +
                     listing(toolchain.values(), lineStart, QStringLiteral("\n"), bytes))
                 .toUtf8();
         }
         case Format::Binary:
             return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
         case Format::Text:
-            return (CodePoints(character) + QLatin1Char(' ') + character + QLatin1Char('\n') +
-                    textPicture(glyph) + QLatin1Char('\n'))
+            // What --from text reads back.
+            return ((named ? QStringLiteral("# ") + character
+                           : CodePoints(character) + QLatin1Char(' ') + character) +
+                    QLatin1Char('\n') + textPicture(glyph) + QLatin1Char('\n'))
                 .toUtf8();
     }
     return {};

@@ -27,14 +27,15 @@ struct Table {
     QString name = QStringLiteral("glyphs");  // of the C array and the assembly label
     QString directive;                        // empty for the toolchain's own
     QSize size{16, 16};                       // of a glyph, in pixels
-    QString face, file;                       // of the capture font, as the header names it
+    QString face, file;  // of the capture font, as the header names it; no file for glyphs read
     qsizetype count = 0;
     std::vector<int32_t> text;  // the text as indexes into the table, in C and assembly
 
     QByteArray header() const;
     // One glyph; in C, the comma after it comes from separator(). A slot without a character
-    // has an empty one.
-    QByteArray glyph(const QString& character, uint16_t gb2312, const Glyph& glyph) const;
+    // has an empty one; a glyph drawn by hand may have a name instead.
+    QByteArray glyph(const QString& character, uint16_t gb2312, bool named,
+                     const Glyph& glyph) const;
     QByteArray separator(bool last) const;
     QByteArray footer() const;
     // The C header that declares what the table defines.

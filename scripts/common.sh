@@ -15,6 +15,8 @@ PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l1
 # dependencies with file and dpkg-dev, and lintian checks the package.
 TEST_PACKAGES=(as31 sdcc gcc-avr avr-libc binutils-avr simavr xxd binutils fonts-dejavu-core
     desktop-file-utils appstream file dpkg-dev lintian)
+# bench/fuzz.sh builds the fuzz targets with clang and its libFuzzer runtime.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=()

@@ -188,6 +188,54 @@
         <translation>%1 中没有任何有宽度的字符可排成长条</translation>
     </message>
     <message>
+        <source>%1 bytes are no whole number of glyphs of %2 x %3 pixels, %4 bytes each: %5 left over</source>
+        <translation>%1 个字节不是整数个 %2 x %3 点、每个 %4 字节的字模：%5</translation>
+    </message>
+    <message>
+        <source>1 byte is</source>
+        <translation>余下 1 个字节</translation>
+    </message>
+    <message>
+        <source>%1 bytes are</source>
+        <translation>余下 %1 个字节</translation>
+    </message>
+    <message>
+        <source>%1 glyphs are more than %2 holds (%3)</source>
+        <translation>%1 个字模多于%2所能容纳的 %3 个</translation>
+    </message>
+    <message>
+        <source>%1 has no place in %2</source>
+        <translation>%1 在%2中没有位置</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no glyph to convert in %1</source>
+        <translation>%1 中没有可转换的字模</translation>
+    </message>
+    <message>
+        <source>the image is %1 pixels: no whole number of %2 glyphs</source>
+        <translation>图像为 %1 点，不是整数个 %2 的字模</translation>
+    </message>
+    <message>
+        <source>the image is %1 pixels, more than a glyph&apos;s %2 x %2; give --size to cut it into glyphs</source>
+        <translation>图像为 %1 点，大于字模的上限 %2 x %2；请用 --size 把它切成字模</translation>
+    </message>
+    <message>
+        <source>the image is %1 pixels, less than a glyph&apos;s 4 x 4</source>
+        <translation>图像为 %1 点，小于字模的下限 4 x 4</translation>
+    </message>
+    <message>
+        <source>not a PNG, BMP or GIF image</source>
+        <translation>不是 PNG、BMP 或 GIF 图像</translation>
+    </message>
+    <message>
+        <source>cannot read the %1 image: %2</source>
+        <translation>无法读取 %1 图像：%2</translation>
+    </message>
+    <message>
         <source>Usage: glimmet-font [OPTION]... [TEXT]...
 Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
 file, or of a whole character set, captured as the Glimmet window captures one, at any size
@@ -201,6 +249,19 @@ Input (exactly one):
   --encoding NAME        the encoding of the file: utf-8 (default), gbk, gb18030, big5,
                          utf-16 (by its byte order mark, else little-endian), utf-16le or
                          utf-16be; a file that starts with a UTF-16 byte order mark needs none
+
+Glyphs read from -i FILE instead of captured:
+  --from FORMAT          font (default): capture the characters from the font;
+                         text: glyphs as --format text writes them, or drawn by hand under a
+                         heading &apos;# NAME&apos;, their size read from them;
+                         bin: a table of --size glyphs laid out as --scan, --lsb-first and
+                         --negative (or --board) say; with --charset gb2312 (or ascii at a
+                         half-width size) the slots --format bin writes, empty ones left out,
+                         with another --charset its characters in order;
+                         image: a PNG, BMP or GIF, a glyph of --size in each cell, left to
+                         right and top to bottom; without --size the image is one glyph
+  --threshold N          an opaque pixel darker than N (0 to 255, default 128) is lit
+  --dither               Floyd-Steinberg dithering, for photographs
 
 Output:
   -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
@@ -275,6 +336,19 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
                          顺序标记，没有时按小端）、utf-16le 或 utf-16be；以 UTF-16 字节顺序
                          标记开头的文件无需指定
 
+从 -i 文件读取字模（不取模）：
+  --from 格式            font（默认）：从字体取模；
+                         text：--format text 写出的点阵，或在“# 名字”标题下手绘的字模，
+                         尺寸从字模中读出；
+                         bin：由 --size 大小的字模组成的字库，排列由 --scan、--lsb-first
+                         和 --negative（或 --board）说明；配合 --charset gb2312（或半角
+                         尺寸下的 ascii）按 --format bin 写出的字位读取，略去空字位，配合
+                         其他 --charset 则按该字符集的顺序对应字符；
+                         image：PNG、BMP 或 GIF 图像，每个 --size 大小的格子一个字模，
+                         从左到右、从上到下；不给 --size 时整幅图像是一个字模
+  --threshold N          不透明且暗于 N（0 至 255，默认 128）的像素为亮点
+  --dither               Floyd-Steinberg 抖动，用于照片
+
 输出：
   -f, --format 格式      c（默认）、asm、bin 或 text（# 为亮点，. 为暗点）；bin 配合
                          --charset gb2312 写出 87 x 94 个字位（16 点即 HZK16，12 点即 HZK12），
@@ -343,6 +417,90 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
     <message>
         <source>--strip is one picture: --header, --index, --slots and --unique are for tables of glyphs</source>
         <translation>--strip 只生成一幅图：--header、--index、--slots 和 --unique 只用于字模表</translation>
+    </message>
+    <message>
+        <source>--threshold: &apos;%1&apos; is not a number from 0 to 255</source>
+        <translation>--threshold：“%1”不是 0 至 255 之间的数</translation>
+    </message>
+    <message>
+        <source>--from reads --input FILE: give it and no TEXT</source>
+        <translation>--from 读取 --input 文件：请给出文件，不要给出文字</translation>
+    </message>
+    <message>
+        <source>--font, --shift and --encoding are for characters captured from a font</source>
+        <translation>--font、--shift 和 --encoding 只用于从字体取模的字符</translation>
+    </message>
+    <message>
+        <source>--from text takes the size of its glyphs: leave out --size</source>
+        <translation>--from text 使用字模自身的尺寸：请去掉 --size</translation>
+    </message>
+    <message>
+        <source>--threshold and --dither are for --from image</source>
+        <translation>--threshold 和 --dither 只用于 --from image</translation>
+    </message>
+    <message>
+        <source>the 87 x 94 slots of GB2312</source>
+        <translation> GB2312 的 87 x 94 个字位</translation>
+    </message>
+    <message>
+        <source>the 256 slots of ASCII</source>
+        <translation> ASCII 的 256 个字位</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>%1 is no character a glyph can show</source>
+        <translation>%1 不是字模能显示的字符</translation>
+    </message>
+    <message>
+        <source>U+ takes four to six hex digits</source>
+        <translation>U+ 后面应是四至六位十六进制数字</translation>
+    </message>
+    <message>
+        <source>a glyph starts with a heading: U+ and its code points, or # and a name</source>
+        <translation>字模以标题行开始：U+ 加码位，或 # 加名字</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither # (lit) nor . (unlit)</source>
+        <translation>“%1”既不是 #（亮）也不是 .（灭）</translation>
+    </message>
+    <message>
+        <source>a row has at most %1 pixels</source>
+        <translation>一行最多 %1 点</translation>
+    </message>
+    <message>
+        <source>the row is longer than the glyphs&apos; %1 pixels</source>
+        <translation>这一行长于字模的 %1 点</translation>
+    </message>
+    <message>
+        <source>the row ends before the glyphs&apos; %1 pixels</source>
+        <translation>这一行短于字模的 %1 点</translation>
+    </message>
+    <message>
+        <source>a glyph has at most %1 rows</source>
+        <translation>字模最多 %1 行</translation>
+    </message>
+    <message>
+        <source>the glyph is %1 x %2 pixels; a side is 4 to %3</source>
+        <translation>字模为 %1 x %2 点；每边应为 4 至 %3</translation>
+    </message>
+    <message>
+        <source>the glyph has %1 rows, the glyphs before it %2</source>
+        <translation>字模有 %1 行，前面的字模有 %2 行</translation>
+    </message>
+    <message>
+        <source>not valid UTF-8: byte 0x%1 at offset %2</source>
+        <translation>不是有效的 UTF-8：偏移 %2 处的字节 0x%1</translation>
+    </message>
+    <message>
+        <source>a heading may not hold */</source>
+        <translation>标题行中不能有 */</translation>
+    </message>
+    <message>
+        <source>--strip and --preview show text captured from a font, not --from</source>
+        <translation>--strip 和 --preview 显示的是从字体取模的文字，不能与 --from 同用</translation>
     </message>
 </context>
 </TS>

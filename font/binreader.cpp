@@ -1,0 +1,78 @@
+#include "font/charsets.h"
+#include "font/readers.h"
+#include "font/slots.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+// The slots that hold more than the blank glyph, each under its slot's character.
+void readSlots(const Slots& slotFile, QByteArrayView bytes, QSize size, const Layout& layout,
+               ReadGlyphs& read) {
+    Glyph blank(size);
+    const std::vector<uint8_t> unlit = layout.bytes(blank);
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    const qsizetype glyphs = bytes.size() / qsizetype(unlit.size());
+    for (qsizetype slot = 0; slot < glyphs; ++slot) {
+        const uint8_t* glyph = data + slot * qsizetype(unlit.size());
+        if (std::equal(unlit.begin(), unlit.end(), glyph)) continue;
+        slotFile.addEntry(int(slot), read.characters);
+        read.glyphs.push_back(layout.glyph(glyph, size));
+    }
+}
+
+// Glyphs one after another: the character set's characters in its order, or numbered.
+void readSequence(const std::vector<CharsetEntry>& charset, QByteArrayView bytes, QSize size,
+                  const Layout& layout, ReadGlyphs& read) {
+    const qsizetype length = layout.byteCount(size);
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    for (qsizetype k = 0; k < bytes.size() / length; ++k) {
+        if (charset.empty())
+            read.characters.addNamed(QStringLiteral("glyph %1").arg(k));
+        else
+            read.characters.addGlyph(QString::fromUcs4(&charset[k].codePoint, 1));
+        read.glyphs.push_back(layout.glyph(data + k * length, size));
+    }
+}
+
+}  // namespace
+
+std::optional<ReadGlyphs> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
+                                        const QString& charset, QString& error) {
+    const qsizetype length = layout.byteCount(size);
+    const qsizetype glyphs = bytes.size() / length;
+    if (bytes.size() % length) {
+        const qsizetype over = bytes.size() % length;
+        error =
+            QCoreApplication::translate("glimmet-font",
+                                        "%1 bytes are no whole number of glyphs of %2 x %3 "
+                                        "pixels, %4 bytes each: %5 left over")
+                .arg(bytes.size())
+                .arg(size.width())
+                .arg(size.height())
+                .arg(length)
+                .arg(over == 1
+                         ? QCoreApplication::translate("glimmet-font", "1 byte is")
+                         : QCoreApplication::translate("glimmet-font", "%1 bytes are").arg(over));
+        return std::nullopt;
+    }
+    const std::optional<Slots> slotFile = Slots::of(charset, size);
+    const std::vector<CharsetEntry> entries =
+        slotFile ? std::vector<CharsetEntry>() : Charset(charset);
+    const qsizetype room = slotFile ? slotFile->count() : qsizetype(entries.size());
+    if ((slotFile || !entries.empty()) && glyphs > room) {
+        error = QCoreApplication::translate("glimmet-font", "%1 glyphs are more than %2 holds (%3)")
+                    .arg(glyphs)
+                    .arg(slotFile ? slotFile->name() : QStringLiteral("--charset ") + charset)
+                    .arg(room);
+        return std::nullopt;
+    }
+    ReadGlyphs read;
+    if (slotFile)
+        readSlots(*slotFile, bytes, size, layout, read);
+    else
+        readSequence(entries, bytes, size, layout, read);
+    return read;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "font/characters.h"
+#include "font/layout.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Glyphs read from a file rather than captured from a font: what a capture gives, each glyph
+// with its character or name. Every reader gives none, with what is wrong in error, when the
+// file is not what it should be.
+struct ReadGlyphs {
+    Characters characters;
+    std::vector<Glyph> glyphs;
+};
+
+// --from text: what --format text writes, or glyphs drawn by hand in it. A heading line, U+XXXX
+// with the character's code points or # and a name, then the rows, # lit and . unlit; an empty
+// line between glyphs. Every glyph is as large as the first.
+std::optional<ReadGlyphs> ReadTextGlyphs(QByteArrayView bytes, QString& error);
+
+// --from bin: glyphs of the size in the layout, one after another, or in the slots of the
+// character set, whose empty slots are left out. Glyphs one after another are the character
+// set's characters in order, where one is given, or numbered.
+std::optional<ReadGlyphs> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
+                                        const QString& charset, QString& error);
+
+// How --from image tells a lit pixel: dark below the threshold, and opaque.
+struct ImageReading {
+    std::optional<QSize> size;  // of a glyph; the whole image is one where none is given
+    int threshold = 128;
+    bool dither = false;  // Floyd-Steinberg, for photographs
+};
+
+// --from image: a PNG, BMP or GIF, one glyph a cell of the size, the cells left to right and top
+// to bottom.
+std::optional<ReadGlyphs> ReadImageGlyphs(const QByteArray& bytes, const ImageReading& reading,
+                                          QString& error);

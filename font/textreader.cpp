@@ -1,0 +1,182 @@
+#include "font/readers.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+// The lines of a --from text file, read glyph by glyph. Lines and columns count from 1 in
+// messages.
+class TextReader {
+public:
+    explicit TextReader(const QString& text) : lines_(text.split(QLatin1Char('\n'))) {
+        for (QString& line : lines_)
+            if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    }
+
+    std::optional<ReadGlyphs> read(QString& error);
+
+private:
+    // Each of these gives false when the file is wrong, having said where.
+    bool fail(qsizetype line, qsizetype column, const QString& what);
+    bool heading(qsizetype n);
+    bool codePoints(qsizetype n);
+    bool picture(qsizetype heading, qsizetype& n, Glyph& glyph);
+    bool row(qsizetype n, int r, Glyph& glyph);
+
+    QStringList lines_;
+    int width_ = 0;  // of every glyph, from the first row of the first; 0 before it
+    int height_ = 0;
+    ReadGlyphs read_;
+    QString error_;
+};
+
+// A heading's character or name goes into a C comment, which */ would end.
+QString endsComment() {
+    return QCoreApplication::translate("glimmet-font", "a heading may not hold */");
+}
+
+bool TextReader::fail(qsizetype line, qsizetype column, const QString& what) {
+    error_ = QCoreApplication::translate("glimmet-font", "line %1, column %2: %3")
+                 .arg(line + 1)
+                 .arg(column + 1)
+                 .arg(what);
+    return false;
+}
+
+// U+XXXX of each code point of one character; what follows them (the character) is not read.
+bool TextReader::codePoints(qsizetype n) {
+    static const QRegularExpression codePoint(QStringLiteral("\\GU\\+([0-9A-Fa-f]{4,6})(?: |$)"));
+    const QString& line = lines_[n];
+    QList<char32_t> codes;
+    qsizetype at = 0;
+    for (QRegularExpressionMatch match; (match = codePoint.match(line, at)).hasMatch();
+         at = match.capturedEnd()) {
+        const char32_t code = match.captured(1).toUInt(nullptr, 16);
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ||
+            QChar::category(code) == QChar::Other_Control)
+            return fail(
+                n, at,
+                QCoreApplication::translate("glimmet-font", "%1 is no character a glyph can show")
+                    .arg(match.captured().trimmed()));
+        codes << code;
+    }
+    if (codes.isEmpty())
+        return fail(n, 0,
+                    QCoreApplication::translate("glimmet-font", "U+ takes four to six hex digits"));
+    // Not split again: where a character ends depends on the text around it.
+    const QString character = QString::fromUcs4(codes.constData(), codes.size());
+    if (character.contains(QLatin1String("*/"))) return fail(n, 0, endsComment());
+    read_.characters.addGlyph(character);
+    return true;
+}
+
+bool TextReader::heading(qsizetype n) {
+    const QString& line = lines_[n];
+    if (line.startsWith(QLatin1String("U+"))) return codePoints(n);
+    if (!line.startsWith(QLatin1Char('#')))
+        return fail(n, 0,
+                    QCoreApplication::translate("glimmet-font",
+                                                "a glyph starts with a heading: U+ and its "
+                                                "code points, or # and a name"));
+    if (line.contains(QLatin1String("*/")))
+        return fail(n, line.indexOf(QLatin1String("*/")), endsComment());
+    const QString name = line.mid(1).trimmed();
+    read_.characters.addNamed(name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size())
+                                             : name);
+    return true;
+}
+
+bool TextReader::row(qsizetype n, int r, Glyph& glyph) {
+    const QString& line = lines_[n];
+    if (!width_) width_ = int(std::min<qsizetype>(line.size(), Glyph::MaxSide + 1));
+    for (int c = 0; c < line.size(); ++c) {
+        if (line[c] != QLatin1Char('#') && line[c] != QLatin1Char('.'))
+            return fail(
+                n, c,
+                QCoreApplication::translate("glimmet-font", "'%1' is neither # (lit) nor . (unlit)")
+                    .arg(line[c]));
+        if (c == Glyph::MaxSide)
+            return fail(n, c,
+                        QCoreApplication::translate("glimmet-font", "a row has at most %1 pixels")
+                            .arg(Glyph::MaxSide));
+        if (c == width_)
+            return fail(n, c,
+                        QCoreApplication::translate("glimmet-font",
+                                                    "the row is longer than the glyphs' %1 pixels")
+                            .arg(width_));
+        glyph.ink[width_ * r + c] = line[c] == QLatin1Char('#');
+    }
+    if (line.size() < width_)
+        return fail(
+            n, line.size(),
+            QCoreApplication::translate("glimmet-font", "the row ends before the glyphs' %1 pixels")
+                .arg(width_));
+    return true;
+}
+
+// The rows up to an empty line or the end, n past them.
+bool TextReader::picture(qsizetype heading, qsizetype& n, Glyph& glyph) {
+    int r = 0;
+    for (; n < lines_.size() && !lines_[n].isEmpty(); ++n, ++r) {
+        if (r == Glyph::MaxSide)
+            return fail(n, 0,
+                        QCoreApplication::translate("glimmet-font", "a glyph has at most %1 rows")
+                            .arg(Glyph::MaxSide));
+        if (!row(n, r, glyph)) return false;
+    }
+    if (!height_) {
+        if (width_ < 4 || r < 4)
+            return fail(heading, 0,
+                        QCoreApplication::translate(
+                            "glimmet-font", "the glyph is %1 x %2 pixels; a side is 4 to %3")
+                            .arg(width_)
+                            .arg(r)
+                            .arg(Glyph::MaxSide));
+        height_ = r;
+    }
+    if (r != height_)
+        return fail(heading, 0,
+                    QCoreApplication::translate("glimmet-font",
+                                                "the glyph has %1 rows, the glyphs before it %2")
+                        .arg(r)
+                        .arg(height_));
+    glyph.size = QSize(width_, height_);
+    glyph.ink.resize(size_t(width_) * size_t(height_));
+    return true;
+}
+
+std::optional<ReadGlyphs> TextReader::read(QString& error) {
+    for (qsizetype n = 0; n < lines_.size();) {
+        if (lines_[n].isEmpty()) {
+            ++n;
+            continue;
+        }
+        const qsizetype first = n++;
+        // Room for the largest glyph until the rows say how large this one is.
+        Glyph glyph(QSize(Glyph::MaxSide, Glyph::MaxSide));
+        if (!heading(first) || !picture(first, n, glyph)) {
+            error = error_;
+            return std::nullopt;
+        }
+        read_.glyphs.push_back(glyph);
+    }
+    return std::move(read_);
+}
+
+}  // namespace
+
+std::optional<ReadGlyphs> ReadTextGlyphs(QByteArrayView bytes, QString& error) {
+    const qsizetype bad = FirstInvalidUtf8(bytes);
+    if (bad >= 0) {
+        error =
+            QCoreApplication::translate("glimmet-font", "not valid UTF-8: byte 0x%1 at offset %2")
+                .arg(uint8_t(bytes[bad]), 2, 16, QLatin1Char('0'))
+                .arg(bad);
+        return std::nullopt;
+    }
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);  // a byte order mark is no heading
+    return TextReader(text).read(error);
+}
