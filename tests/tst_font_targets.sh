@@ -5,16 +5,8 @@
 # pgm_read_byte by a program run in simavr, with .data no larger; the --header pair linked by gcc
 # and sdcc; the text of --unique, the records of --index gb2312 and the slots of --slots.
 # Usage: tst_font_targets.sh GLIMMET_FONT
-set -euo pipefail
-font=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/fontwork.sh
+source "$(dirname "$0")/fontwork.sh"
 
 # run NAME COMMAND...: the command's output goes to NAME.log, shown when it fails.
 run() {

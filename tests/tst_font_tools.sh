@@ -3,16 +3,8 @@
 # gcc as strict C89 and with sdcc for the 8051, and a program built from it prints the bytes of
 # the binary table; the assembly table assembles with as31 to the same bytes. So do the strips.
 # Usage: tst_font_tools.sh GLIMMET_FONT
-set -euo pipefail
-font=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/fontwork.sh
+source "$(dirname "$0")/fontwork.sh"
 
 text='欢迎 A7😀'
 # check LAYOUT...: the table of the text in that layout through gcc, sdcc and as31.
