@@ -14,3 +14,19 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QSt
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+QList<QStringList> textPictures(const QByteArray& text) {
+    QList<QStringList> pictures;
+    for (const QString& block : QString::fromUtf8(text).split("\n\n", Qt::SkipEmptyParts))
+        pictures << block.split('\n').mid(1);
+    return pictures;
+}
+
+std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes) {
+    std::vector<uint8_t> expected = layout.bytes(Glyph(size));
+    for (const QString& named : bytes.split(' ')) {
+        const QStringList parts = named.split('=');
+        expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
+    }
+    return expected;
+}

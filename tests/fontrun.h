@@ -1,8 +1,15 @@
 #pragma once
 
+#include "font/layout.h"
+
 #include <QByteArray>
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
+#include <vector>
 
 // A run of glimmet-font: its exit status and what it wrote.
 struct Run {
@@ -13,3 +20,9 @@ struct Run {
 // The command under a locale: English unless told otherwise, whatever the machine's.
 Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
                 const QString& lang = QStringLiteral("C"));
+
+// The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
+QList<QStringList> textPictures(const QByteArray& text);
+
+// The bytes of a blank glyph of the size but those named as "index=hex".
+std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes);

@@ -33,29 +33,10 @@ Glyph drawn(const QStringList& rows) {
     return glyph;
 }
 
-// The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
-QList<QStringList> textPictures(const QByteArray& text) {
-    QList<QStringList> pictures;
-    for (const QString& block : QString::fromUtf8(text).split("\n\n", Qt::SkipEmptyParts))
-        pictures << block.split('\n').mid(1);
-    return pictures;
-}
-
 QStringList corners() {
     QStringList rows(16, QString(16, '.'));
     rows[0][0] = rows[0][15] = rows[15][0] = rows[15][15] = '#';
     return rows;
-}
-
-// The bytes of a blank glyph but those named as "index=hex".
-std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes) {
-    Glyph blank(size);
-    std::vector<uint8_t> expected = layout.bytes(blank);
-    for (const QString& named : bytes.split(' ')) {
-        const QStringList parts = named.split('=');
-        expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
-    }
-    return expected;
 }
 
 }  // namespace
