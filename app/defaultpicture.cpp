@@ -3,7 +3,7 @@
 #include "grid/ledgrid.h"
 
 void PaintDefaultPicture(Surface& surface) {
-    static constexpr std::array<const char*, 16> rowsTopFirst = {
+    static constexpr std::array<const char*, GridSide> rowsTopFirst = {
         ".......#........",  //
         ".#############..",  //
         "................",  //

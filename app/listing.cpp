@@ -7,16 +7,32 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+namespace {
+
+// The centre of cell (c, r), r from the top, in the grid's units; and back.
+float centreX(int c) {
+    return float(c) + 0.5f;
+}
+float centreY(int r) {
+    return float(GridSide - r) - 0.5f;
+}
+
+}  // namespace
+
+// The eight cells from the one centred on (x, y), each read at its centre.
 uint8_t Form1::LED_Data(float x, float y) const {
-    return PackByte([this](float x, float y) { return LED_Byte(x, y); }, x, y, OpX->isChecked());
+    const auto cell = [this](int c, int r) { return LED_Byte(centreX(c), centreY(r)); };
+    return PackByte(cell, int(x), int(float(GridSide) - y), OpX->isChecked());
 }
 
 void Form1::ScanByRows(ListingText& listing) const {
-    ScanRows(GridSide, GridSide, [&](float x, float y) { listing.append(LED_Data(x, y)); });
+    ScanRows(GridSide, GridSide,
+             [&](int c, int r) { listing.append(LED_Data(centreX(c), centreY(r))); });
 }
 
 void Form1::ScanByColumns(ListingText& listing) const {
-    ScanColumns(GridSide, GridSide, [&](float x, float y) { listing.append(LED_Data(x, y)); });
+    ScanColumns(GridSide, GridSide,
+                [&](int c, int r) { listing.append(LED_Data(centreX(c), centreY(r))); });
 }
 
 void Form1::RefreshListing() {

@@ -1,66 +1,111 @@
 #include "capture/capture.h"
 
 #include "capture/glyphprint.h"
-#include "grid/surface.h"
+#include "grid/colours.h"
 
-#include <algorithm>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
 
-namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-bool isInk(int32_t colour) {
-    return colour <= 99;
+void DrawText(QImage& image, QPointF at, const QString& text, const QFont& font) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(at.x(), at.y() + QFontMetricsF(font).ascent()), text);
 }
 
-}  // namespace
-
-void PrintText(Surface& canvas, const QString& text, const QFont& font, QPoint at,
+void PrintText(QImage& image, QPoint at, const QString& text, const QFont& font,
                GlyphPrinter* printer) {
-    canvas.Cls();
-    canvas.setCurrentX(float(TwipsPerPixel * at.x()));
-    canvas.setCurrentY(float(TwipsPerPixel * at.y()));
-    if (!printer) return canvas.Print(text, font);
-    canvas.Print(text, font, [printer](QImage& image, QPoint origin, const QString& text) {
-        return printer->print(image, origin, text);
-    });
+    if (!printer || !printer->print(image, at, text)) DrawText(image, at, text, font);
 }
 
-Glyph SampleGlyph(const Surface& canvas, QSize size, QPoint square) {
-    Glyph glyph(size);
-    for (int r = 0; r < size.height(); ++r) {
-        const float y = float(TwipsPerPixel * (square.y() + r));
-        for (int c = 0; c < size.width(); ++c) {
-            const float x = 0.75f + float(TwipsPerPixel * (square.x() + c));
-            glyph.ink[size.width() * r + c] = isInk(canvas.Point(x, y));
+Glyph SampleGlyph(const QImage& image, QRect square) {
+    Glyph glyph(square.size());
+    const QRect area = image.rect();
+    for (int r = 0; r < square.height(); ++r) {
+        const int y = square.top() + r;
+        for (int c = 0; c < square.width(); ++c) {
+            const QPoint pixel(square.left() + c, y);
+            const int32_t colour = area.contains(pixel) ? ColourOf(image.pixel(pixel)) : -1;
+            glyph.set(c, r, IsInk(colour));
         }
     }
     return glyph;
 }
 
-Glyph CaptureGlyph(Surface& canvas, const QString& text, const QFont& font,
-                   const Placement& placement, GlyphPrinter* printer) {
-    PrintText(canvas, text, font, placement.print, printer);
-    return SampleGlyph(canvas, placement.size, placement.square);
-}
+namespace {
 
-// Straight from the image's lines, a span at a time, as this runs once for every glyph of a
-// table: the print is black on white, so a span holds ink when its pixels ANDed together are not
-// white.
-bool InkOutside(const Surface& canvas, QRect square) {
-    const QImage& image = canvas.image();
+// Whether any ink lies on the image outside the square: the print is black on white, so a span
+// holds ink when its pixels ANDed together are not white.
+bool inkOutside(const QImage& image, QRect square) {
     const auto inkIn = [&](int y, int from, int to) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         QRgb all = 0xFFFFFFFF;
         for (int x = from; x < to; ++x) all &= line[x];
-        return isInk(ColourOf(all));
+        return IsInk(ColourOf(all));
     };
     for (int y = 0; y < image.height(); ++y) {
         const bool beside = y >= square.top() && y <= square.bottom();
-        if (beside ? inkIn(y, 0, std::max(0, square.left())) ||
-                         inkIn(y, std::min(image.width(), square.right() + 1), image.width())
+        if (beside ? inkIn(y, 0, square.left()) || inkIn(y, square.right() + 1, image.width())
                    : inkIn(y, 0, image.width()))
             return true;
     }
     return false;
+}
+
+}  // namespace
+
+Capturer::Capturer(const CaptureSetup& setup)
+    : font_(PixelFont(setup.font)),
+      line_(setup.line),
+      baseline_((qRound(QFontMetricsF(font_).ascent() * 64) + 32) >> 6),
+      printer_(std::make_unique<GlyphPrinter>(setup.face, font_)) {}
+
+Capturer::~Capturer() = default;
+
+Glyph Capturer::capture(const QString& character, QSize size, bool* cut) {
+    return capture(character, size, false, cut);
+}
+
+Glyph Capturer::captureAdvancing(const QString& character, int height, bool* cut) {
+    return capture(character, QSize(0, height), true, cut);
+}
+
+// The printer's spans go straight into the glyph; a span that reaches past it is cut there.
+Glyph Capturer::capture(const QString& character, QSize size, bool advancing, bool* cut) {
+    int advance = 0;
+    const std::vector<Span>* spans = printer_->ink(character, &advance);
+    if (!spans) return drawn(character, size, advancing, cut);
+    if (advancing) size.setWidth(std::max(0, advance));
+    Glyph glyph(size);
+    bool outside = false;
+    for (const Span& span : *spans) {
+        const int row = line_.y() + span.row;
+        const int left = line_.x() + span.left, right = line_.x() + span.right;
+        outside = outside || row < 0 || row >= size.height() || left < 0 || right > size.width();
+        glyph.fill(row, left, right);
+    }
+    glyph.origin = line_ + QPoint(0, baseline_);
+    glyph.advance = advance;
+    if (cut) *cut = outside;
+    return glyph;
+}
+
+// On a canvas with a whole em of room on every side of the glyph, so that the canvas's edges cut
+// nothing the check for lost ink should see.
+Glyph Capturer::drawn(const QString& character, QSize size, bool advancing, bool* cut) {
+    const int advance = QFontMetrics(font_).horizontalAdvance(character);
+    if (advancing) size.setWidth(std::max(0, advance));
+    const int margin = font_.pixelSize();
+    const QSize canvas = size + QSize(2 * margin, 2 * margin);
+    if (canvas_.size() != canvas) canvas_ = QImage(canvas, QImage::Format_RGB32);
+    canvas_.fill(Qt::white);
+    const QRect square(QPoint(margin, margin), size);
+    PrintText(canvas_, square.topLeft() + line_, character, font_);
+    Glyph glyph = SampleGlyph(canvas_, square);
+    glyph.origin = line_ + QPoint(0, baseline_);
+    glyph.advance = advance;
+    if (cut) *cut = inkOutside(canvas_, square);
+    return glyph;
 }

@@ -2,7 +2,6 @@
 
 #include "capture/capture.h"
 #include "capture/glyphprint.h"
-#include "grid/surface.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -44,13 +43,18 @@ QString resolveFamily(const char* substitute, int pixels) {
 
 }  // namespace
 
-QFont PixelFont(const QString& family, int pixels) {
+QFont PixelFont(const QString& family, int pixels, const QString& style) {
     QFont font(family);
     font.setPixelSize(pixels);
+    if (!style.isEmpty()) font.setStyleName(style);
     font.setStyleStrategy(QFont::NoAntialias);
     // Whole-pixel advances: without them small Latin glyphs crowd their neighbours.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+QFont PixelFont(const QFont& font) {
+    return PixelFont(font.family(), font.pixelSize(), font.styleName());
 }
 
 QFont WindowFont() {
@@ -66,7 +70,7 @@ QFont TwelvePointFont() {
 GlyphPrinter& CapturePrinter() {
     static const QFont font = TwelvePointFont();
     static const FontFace face = FaceOf(font);
-    static GlyphPrinter printer(face.file, face.index, font);
+    static GlyphPrinter printer(face, font);
     return printer;
 }
 
@@ -90,20 +94,13 @@ FontFace FaceOf(const QFont& font) {
     return face;
 }
 
-int EmTop(const QFont& font) {
+int EmTop(const QFont& font, const FontFace& face) {
     const int em = font.pixelSize();
     const QFontMetricsF metrics(font);
     const int line = qRound(metrics.ascent() + metrics.descent());
     if (line <= em) return 0;
-    Surface canvas(QSize(2 * em, line));
-    const Glyph glyph =
-        CaptureGlyph(canvas, QStringLiteral("中"), font, {canvas.image().size(), {}, {}});
-    int top = line, bottom = -1;
-    for (int r = 0; r < line; ++r) {
-        for (int c = 0; c < em; ++c) {
-            if (glyph.inkAt(c, r)) top = std::min(top, r), bottom = r;
-        }
-    }
-    if (bottom < 0) return (line - em) / 2;  // no ideograph: the em in the middle of the line
-    return std::max(0, top - (em - (bottom - top + 1)) / 2);
+    Capturer capturer({font, face, {}});
+    const QRect ink = capturer.capture(QStringLiteral("中"), QSize(em, line)).inkBox();
+    if (ink.isEmpty()) return (line - em) / 2;  // no ideograph: the em in the middle of the line
+    return std::max(0, ink.top() - (em - ink.height()) / 2);
 }

@@ -22,10 +22,15 @@ struct FontFace {
 // The face fontconfig matches the font to, as Qt asks it.
 FontFace FaceOf(const QFont& font);
 
-// A font at a size in pixels as captures print it: no smoothing, whole-pixel advances.
-QFont PixelFont(const QString& family, int pixels);
+// A font at a size in pixels as captures print it: no smoothing, whole-pixel advances; of the
+// style where one is named ("Bold").
+QFont PixelFont(const QString& family, int pixels, const QString& style = {});
+// A font of its own for a thread, as the font given: Qt keeps its font engines per thread, and a
+// copy of a font would share them.
+QFont PixelFont(const QFont& font);
 
 // How far the em square of the font at its pixel size lies below the top of its printed line, in
 // whole pixels. Where the line is the em, 0; where it is taller (WenQuanYi's bitmap faces), the
-// em is where an ideograph stands: 中, whose stroke spans the em, centred in the square.
-int EmTop(const QFont& font);
+// em is where an ideograph stands: 中, whose stroke spans the em, centred in the square. The face
+// is the one the font draws from.
+int EmTop(const QFont& font, const FontFace& face);

@@ -1,5 +1,8 @@
 #include "capture/glyphprint.h"
 
+#include "capture/fonts.h"
+#include "capture/outline.h"
+
 #include <QFile>
 #include <QFont>
 #include <QFontInfo>
@@ -21,14 +24,6 @@ namespace {
 
 // Qt keeps rendered glyphs up to 64 pixels; larger text it fills as paths, another raster.
 constexpr int LargestCachedPixels = 64;
-// Wider or taller outlines are left to FreeType's rasteriser.
-constexpr int LargestGlyph = 4 * LargestCachedPixels;
-
-// A run of ink on one row: the row counted from the baseline's (the row just above it is -1),
-// the columns from the origin's, the right one excluded.
-struct Span {
-    int row, left, right;
-};
 
 // Qt draws such a font's glyphs just as FreeType renders them: no antialiasing, full hinting, a
 // whole pixel size its glyph cache holds, nothing synthesised nor transformed.
@@ -200,145 +195,11 @@ bool standsAlone(char32_t c) {
     }
 }
 
-// Where pixel centres lie, in 64ths of a pixel from a pixel's edge.
-constexpr FT_Pos Centre = 32;
-
-// The first pixel whose centre is at or after the position, and the last at or before it.
-FT_Pos pixelFrom(FT_Pos position) {
-    return (position + 63 - Centre) >> 6;
-}
-FT_Pos pixelTo(FT_Pos position) {
-    return (position - Centre) >> 6;
-}
-
-// Where the sides of an outline cross the lines of pixel centres, in 64ths of a pixel: the rows
-// of centres for its vertical sides, the columns for its horizontal ones. Each crossing is marked
-// at the first centre after it along its line: 1 where the side runs forwards (up or right), -1
-// backwards. Kept from glyph to glyph to spare allocations.
-struct Crossings {
-    FT_Pos line = 0, pixel = 0;  // the first line, and the first pixel along each line
-    FT_Pos lines = 0, pixels = 0;
-    std::vector<signed char> marks;  // line after line
-
-    // The lines whose centres lie from low to high, each of the pixels from the first centre
-    // after first to the first after last, unmarked. False, the outline left to FreeType's
-    // renderer, if there are too many.
-    bool reset(FT_Pos low, FT_Pos high, FT_Pos first, FT_Pos last) {
-        line = pixelFrom(low);
-        lines = pixelTo(high) - line + 1;
-        pixel = pixelFrom(first);
-        pixels = pixelFrom(last) - pixel + 1;
-        if (lines > LargestGlyph || pixels > LargestGlyph) return false;
-        marks.assign(size_t(lines * pixels), 0);
-        return true;
-    }
-
-    // The side at `at` from `from` to `to`. False where another side crosses one of its lines
-    // with no centre between them: there FreeType's drop-out control may add ink.
-    bool mark(FT_Pos at, FT_Pos from, FT_Pos to, bool forward) {
-        for (FT_Pos l = pixelFrom(from); l <= pixelTo(to); ++l) {
-            signed char& crossing = marks[size_t((l - line) * pixels + pixelFrom(at) - pixel)];
-            if (crossing != 0) return false;
-            crossing = forward ? 1 : -1;
-        }
-        return true;
-    }
-};
-
-// The outline's bounds, if all its points lie on it (no curve's control point) and none lies
-// level with a row or a column of pixel centres.
-bool plainPoints(const FT_Outline& outline, FT_BBox& box) {
-    box = {0, 0, 0, 0};
-    for (int i = 0; i < outline.n_points; ++i) {
-        const FT_Vector& p = outline.points[i];
-        if (FT_CURVE_TAG(outline.tags[i]) != FT_CURVE_TAG_ON || (p.x & 63) == Centre ||
-            (p.y & 63) == Centre)
-            return false;
-        box = i == 0 ? FT_BBox{p.x, p.y, p.x, p.y}
-                     : FT_BBox{std::min(box.xMin, p.x), std::min(box.yMin, p.y),
-                               std::max(box.xMax, p.x), std::max(box.yMax, p.y)};
-    }
-    return true;
-}
-
-// Marks the crossings of every side, if all are horizontal or vertical.
-bool markSides(const FT_Outline& outline, Crossings& rows, Crossings& columns) {
-    for (int contour = 0, first = 0; contour < outline.n_contours; ++contour) {
-        const int last = outline.contours[contour];
-        for (int i = first; i <= last; ++i) {
-            const FT_Vector& a = outline.points[i];
-            const FT_Vector& b = outline.points[i == last ? first : i + 1];
-            const bool marked =
-                a.x == b.x   ? rows.mark(a.x, std::min(a.y, b.y), std::max(a.y, b.y), b.y > a.y)
-                : a.y == b.y ? columns.mark(a.y, std::min(a.x, b.x), std::max(a.x, b.x), b.x > a.x)
-                             : false;  // a slanted side
-            if (!marked) return false;
-        }
-        first = last + 1;
-    }
-    return true;
-}
-
-// Sums the marks along each line into the winding number at each centre, and calls
-// visit(line, first, last) for each run of centres inside. False where the number passes one
-// either way: contours overlap there, and fill rules part.
-template <class Visit>
-bool insideRuns(const Crossings& crossings, const Visit& visit) {
-    const signed char* mark = crossings.marks.data();
-    for (FT_Pos line = crossings.line; line < crossings.line + crossings.lines; ++line) {
-        int winding = 0;
-        FT_Pos start = 0;
-        for (FT_Pos pixel = crossings.pixel; pixel < crossings.pixel + crossings.pixels; ++pixel) {
-            const int before = winding;
-            winding += *mark++;
-            if (winding < -1 || winding > 1) return false;
-            if (before == 0 && winding != 0) start = pixel;
-            if (before != 0 && winding == 0) visit(line, start, pixel - 1);
-        }
-        if (winding != 0) return false;
-    }
-    return true;
-}
-
-// FreeType's monochrome rasteriser sets the pixels whose centres lie inside the outline, and
-// more where a stroke slips between centres. For an outline of horizontal and vertical lines, as
-// Unifont's are (stem darkening shifts their sides off the grid by less than half a pixel), the
-// inside is plain where a centre lies between any two sides crossing a row or column of centres
-// and the winding number stays within one: no stroke slips through, and every fill rule agrees.
-// The rows are then filled from the winding numbers; the columns are only checked.
-bool rectilinearSpans(const FT_Outline& outline, Crossings& rows, Crossings& columns,
-                      std::vector<Span>& spans) {
-    const auto fill = [&](FT_Pos row, FT_Pos first, FT_Pos last) {
-        spans.push_back({int(-row - 1), int(first), int(last + 1)});
-    };
-    FT_BBox box;
-    return plainPoints(outline, box) && rows.reset(box.yMin, box.yMax, box.xMin, box.xMax) &&
-           columns.reset(box.xMin, box.xMax, box.yMin, box.yMax) &&
-           markSides(outline, rows, columns) &&
-           insideRuns(columns, [](FT_Pos, FT_Pos, FT_Pos) {}) && insideRuns(rows, fill);
-}
-
-// The runs of set bits of a monochrome bitmap whose top-left pixel is at (left, top), y upwards.
-void bitmapSpans(const FT_Bitmap& bitmap, int left, int top, std::vector<Span>& spans) {
-    const unsigned char* line = bitmap.buffer;
-    for (int row = 0; row < int(bitmap.rows); ++row, line += bitmap.pitch) {
-        const auto set = [&](int x) {
-            return x < int(bitmap.width) && (line[x / 8] >> (7 - x % 8) & 1);
-        };
-        for (int x = 0; x < int(bitmap.width); ++x) {
-            if (!set(x)) continue;
-            const int start = x;
-            while (set(x)) ++x;
-            spans.push_back({row - top, left + start, left + x});
-        }
-    }
-}
-
 // Black, as a solid black pen leaves an RGB32 pixel, clipped to the image.
-void fill(QImage& image, QPoint origin, qint64 baseline, const std::vector<Span>& spans) {
+void fill(QImage& image, QPoint origin, const std::vector<Span>& spans) {
     uchar* const bits = image.bits();
     for (const Span& span : spans) {
-        const qint64 y = baseline + span.row;
+        const qint64 y = qint64(origin.y()) + span.row;
         const qint64 left = std::max<qint64>(0, qint64(origin.x()) + span.left);
         const qint64 right = std::min<qint64>(image.width(), qint64(origin.x()) + span.right);
         if (y < 0 || y >= image.height() || left >= right) continue;
@@ -355,10 +216,11 @@ struct GlyphPrinter::Face {
     // As Qt loads glyphs for monochrome text with full hinting.
     FT_Int32 loadFlags =
         FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO;
-    int ascent = 0;  // Qt's, in 64ths of a pixel
+    int baseline = 0;  // below the line's top, as Qt rounds its ascent: a half down the image
     bool usable = false;
-    Crossings rows, columns;  // kept to spare allocations
+    OutlineScanner scanner;
     std::vector<Span> spans;
+    int advance = 0;
 
     ~Face() {
         if (face) FT_Done_Face(face);
@@ -393,34 +255,40 @@ bool GlyphPrinter::Face::ink(char32_t c) {
         return false;
     }
     const FT_GlyphSlot slot = face->glyph;
-    if (slot->format == FT_GLYPH_FORMAT_OUTLINE &&
-        rectilinearSpans(slot->outline, rows, columns, spans))
-        return true;
-    spans.clear();
-    if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0 ||
-        slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
-        return false;
-    bitmapSpans(slot->bitmap, slot->bitmap_left, slot->bitmap_top, spans);
+    // Qt's advance of a hinted glyph: its hinted advance, rounded to a whole pixel.
+    advance = int((slot->metrics.horiAdvance + 32) >> 6);
+    if (slot->format != FT_GLYPH_FORMAT_OUTLINE || !scanner.rectilinear(slot->outline, spans)) {
+        spans.clear();
+        if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0 ||
+            slot->bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
+            return false;
+        BitmapSpans(slot->bitmap, slot->bitmap_left, slot->bitmap_top, spans);
+    }
+    for (Span& span : spans) span.row += baseline;
     return true;
 }
 
-GlyphPrinter::GlyphPrinter(const QString& fontFile, int faceIndex, const QFont& font)
+GlyphPrinter::GlyphPrinter(const FontFace& face, const QFont& font)
     : face_(std::make_unique<Face>()) {
     const QFontInfo info(font);
-    face_->ascent = qRound(QFontMetricsF(font).ascent() * 64);
+    face_->baseline = (qRound(QFontMetricsF(font).ascent() * 64) + 32) >> 6;
     face_->usable =
-        drawsPlainly(font, info) && face_->open(QFile::encodeName(fontFile), faceIndex, info);
+        drawsPlainly(font, info) && face_->open(QFile::encodeName(face.file), face.index, info);
 }
 
 GlyphPrinter::~GlyphPrinter() = default;
 
-bool GlyphPrinter::print(QImage& image, QPoint origin, const QString& text) {
-    if (!face_->usable || image.format() != QImage::Format_RGB32 || image.devicePixelRatio() != 1)
-        return false;
+const std::vector<Span>* GlyphPrinter::ink(const QString& text, int* advance) {
+    if (!face_->usable) return nullptr;
     const char32_t c = singleCodePoint(text);
-    if (c == 0 || !standsAlone(c) || !face_->ink(c)) return false;
-    // Qt rounds the baseline to the nearest row, a half down the image.
-    const qint64 baseline = (qint64(origin.y()) * 64 + face_->ascent + 32) >> 6;
-    fill(image, origin, baseline, face_->spans);
-    return true;
+    if (c == 0 || !standsAlone(c) || !face_->ink(c)) return nullptr;
+    if (advance) *advance = face_->advance;
+    return &face_->spans;
+}
+
+bool GlyphPrinter::print(QImage& image, QPoint origin, const QString& text) {
+    if (image.format() != QImage::Format_RGB32 || image.devicePixelRatio() != 1) return false;
+    const std::vector<Span>* spans = ink(text);
+    if (spans) fill(image, origin, *spans);
+    return spans;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
-#include <memory>
+#include "capture/span.h"
 
+#include <memory>
+#include <vector>
+
+struct FontFace;
 class QFont;
 class QImage;
 class QPoint;
@@ -14,20 +18,23 @@ class QString;
 // quarter faster: FreeType's rasteriser is most of their cost. One per thread.
 class GlyphPrinter {
 public:
-    // font: the QFont Qt would draw with (a pixel size, no antialiasing, full hinting); fontFile
-    // and faceIndex: the face fontconfig resolves it to. A font whose drawing this cannot match
-    // (synthetic bold or italic, transformed sizes, a face that shapes with lookups, a face that
-    // is not the one Qt draws with) makes every print decline.
-    GlyphPrinter(const QString& fontFile, int faceIndex, const QFont& font);
+    // font: the QFont Qt would draw with (a pixel size, no antialiasing, full hinting); face: the
+    // file and face Qt draws it from. A font whose drawing this cannot match (synthetic bold or
+    // italic, transformed sizes, a face that shapes with lookups) makes every print decline.
+    GlyphPrinter(const FontFace& face, const QFont& font);
     ~GlyphPrinter();
     GlyphPrinter(const GlyphPrinter&) = delete;
     GlyphPrinter& operator=(const GlyphPrinter&) = delete;
 
-    // Draws the text black onto the RGB32 image with its line's top-left at the whole pixel
-    // origin: the baseline lies at origin.y + ascent, rounded as Qt rounds it. False, having drawn
-    // nothing, when the text is not a single code point that the face itself maps to a glyph, or
+    // The ink of the text printed with its line's top-left corner at (0, 0): rows from the line's
+    // top, columns from its left edge. With it the pen's advance in whole pixels, as Qt measures
+    // it. Null when the text is not a single code point that the face itself maps to a glyph, or
     // needs shaping (marks, format characters, private use, right-to-left or complex scripts):
-    // the caller then draws it with QPainter::drawText.
+    // the caller then draws it with QPainter::drawText. Valid until the next call.
+    const std::vector<Span>* ink(const QString& text, int* advance = nullptr);
+
+    // Draws the text black onto the RGB32 image with its line's top-left at the whole pixel
+    // origin. False, having drawn nothing, where ink() declines.
     bool print(QImage& image, QPoint origin, const QString& text);
 
 private:

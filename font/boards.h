@@ -1,9 +1,9 @@
 #pragma once
 
-#include "font/layout.h"
+#include "glyph/layout.h"
 
 #include <QSize>
-#include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -11,8 +11,12 @@
 // need. An OLED takes glyphs of any size; its size is empty.
 struct Board {
     const char* name;
+    const char* summary;  // for the help
     Layout layout;
     QSize size;
 };
 
 const std::vector<Board>& Boards();
+QStringList BoardNames();
+// The board of a name BoardNames() gives.
+const Board& FindBoard(const QString& name);

@@ -74,6 +74,11 @@ qsizetype FirstInvalidUtf8(QByteArrayView bytes) {
     return -1;
 }
 
+QString WithoutByteOrderMark(QString text) {
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
 QString Named(const QString& character) {
     return character + QLatin1Char(' ') + CodePoints(character);
 }

@@ -33,6 +33,9 @@ private:
     QHash<QString, int32_t> index_;
 };
 
+// The text without the byte order mark it may start with: a byte order mark is no character.
+QString WithoutByteOrderMark(QString text);
+
 // The offset of the first byte that is not valid UTF-8 (overlong forms, surrogates and code
 // points beyond U+10FFFF included), or -1 when all of it is valid.
 qsizetype FirstInvalidUtf8(QByteArrayView bytes);

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "font/options.h"
+#include "font/diagnostic.h"
 
-// Reads the input, captures its characters and writes the table (and the proof sheet).
-Status Convert(const Options& options);
+struct Options;
+
+// The run the options ask for: the glyphs acquired by the reader of --from, written by the
+// writer of --format, and the pictures beside them; every file put in place at the end, or none.
+Diagnostic Convert(const Options& options);

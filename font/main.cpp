@@ -7,33 +7,33 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 // Arguments are text to convert too: each must be valid UTF-8.
-bool validArguments(int argc, char** argv, QStringList& arguments) {
+Diagnostic validArguments(int argc, char** argv, QStringList& arguments) {
     for (int i = 0; i < argc; ++i) {
         const qsizetype bad =
             FirstInvalidUtf8(QByteArrayView(argv[i], qsizetype(std::strlen(argv[i]))));
-        if (bad >= 0) {
-            Complain(QCoreApplication::translate(
-                         "glimmet-font", "argument %1 is not valid UTF-8: byte 0x%2 at offset %3")
-                         .arg(i)
-                         .arg(uint8_t(argv[i][bad]), 2, 16, QLatin1Char('0'))
-                         .arg(bad));
-            return false;
-        }
+        if (bad >= 0)
+            return Usage(
+                QCoreApplication::translate(
+                    "glimmet-font", "argument %1 is not valid UTF-8: byte 0x%2 at offset %3")
+                    .arg(i)
+                    .arg(uint8_t(argv[i][bad]), 2, 16, QLatin1Char('0'))
+                    .arg(bad));
         arguments << QString::fromUtf8(argv[i]);
     }
-    return true;
+    return {};
 }
 
 // Qt's own warnings go out as ours do. Where no runtime folder is set, Qt says so while it looks
 // for its plugins; nothing here needs one.
 void qtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(u"QStandardPaths: "))
-        Complain(message);
+        Report(Failed(message));
 }
 
 // The help and the messages in the user's language (LC_ALL, LC_MESSAGES, LANG): ours from the
@@ -61,9 +61,20 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     translate(app);
     QStringList arguments;
-    if (!validArguments(argc, argv, arguments)) return Failure;
-    Status status;
-    const std::optional<Options> options = ParseOptions(arguments, status);
-    if (!options) return status;
-    return Convert(*options);
+    const Diagnostic valid = validArguments(argc, argv, arguments);
+    if (!valid.ok()) return Report(valid);
+    const std::variant<Options, Diagnostic> parsed = ParseOptions(arguments);
+    if (const auto* problem = std::get_if<Diagnostic>(&parsed)) return Report(*problem);
+    const Options& options = std::get<Options>(parsed);
+    switch (options.action) {
+        case Options::Action::Help:
+            std::fputs(qPrintable(HelpText()), stdout);
+            return Success;
+        case Options::Action::Version:
+            std::fputs("glimmet-font " GLIMMET_VERSION "\n", stdout);
+            return Success;
+        case Options::Action::Convert:
+            break;
+    }
+    return Report(Convert(options));
 }

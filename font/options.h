@@ -1,47 +1,51 @@
 #pragma once
 
-#include "font/table.h"
+#include "font/diagnostic.h"
+#include "glyph/layout.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <variant>
 
-// Where the glyphs come from: captured from a font, or read from the input file.
-enum class From { Font, Text, Binary, Image };
-
-// What the command line asks for.
+// What the command line asks for, each option's value as the user gave it or its default.
 struct Options {
-    // Exactly one of the three inputs; glyphs read from a file have the file, and the character
-    // set gives the slots of a bin table.
-    QStringList texts;
-    QString input;  // a path, or "-" for standard input
-    QString charset;
-    QString encoding;  // of the input file, as --encoding names it; empty to go by its start
-    From from = From::Font;
+    enum class Action { Convert, Help, Version };
+    Action action = Action::Convert;
 
-    Table table;             // its size is the glyphs'
-    bool sizeGiven = false;  // by --size or --board
-    int threshold = 128;     // of --from image
+    // The input: the text arguments, a file ("-" for standard input) or a character set.
+    QStringList texts;
+    QString input, charset, encoding;
+    QString from = QStringLiteral("font");  // the coder that reads or captures the glyphs
+    int threshold = 128;                    // of an image: darker than this is lit
     bool dither = false;
-    QString font;  // a family or a file; empty for the size's default
-    QPoint shift;  // of the print, in pixels right and down
-    bool unique = false;
-    QString output;  // empty for standard output
-    QString header;  // empty for none
-    QString sheet;
-    bool strip = false;  // the whole input as one picture
-    QString preview;     // an animated GIF of it scrolling across a sign
-    int signWidth = 64;  // of the preview's sign, in LEDs
+
+    // The glyphs: their size, the font and where its print stands.
+    QSize size{16, 16};
+    QString font;
+    QPoint shift;
+
+    // What is written.
+    QString format = QStringLiteral("c");  // the coder that writes them
+    QString output, header, sheet, preview;
+    QString target = QStringLiteral("c"), name, directive, index;
+    QString board;
+    Layout layout;
+    bool allSlots = false, unique = false, strip = false;
+    int signWidth = 64;
+
+    // The options given, by their long names: the checks and the defaults a board fills go by
+    // them.
+    QStringList given;
+    bool isGiven(const char* option) const { return given.contains(QLatin1String(option)); }
 };
 
-// The exit statuses.
-enum Status { Success = 0, Failure = 1, UsageError = 2 };
+// The options from the arguments (the program's name first), or what is wrong with them. Touches
+// nothing but its arguments.
+std::variant<Options, Diagnostic> ParseOptions(const QStringList& arguments);
 
-// Parses the arguments (the program's name first). Prints the help or the version and gives
-// Success, or prints what is wrong and gives UsageError, when there is nothing to convert.
-std::optional<Options> ParseOptions(const QStringList& arguments, Status& status);
-
-// Says what is wrong on standard error, after the program's name.
-void Complain(const QString& message);
+// The help, in the user's language.
+QString HelpText();

@@ -1,32 +1,67 @@
 #pragma once
 
+#include "font/diagnostic.h"
+
 #include <QByteArray>
-#include <QFileDevice>
+#include <QByteArrayView>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
-// Where a table or a page of a sheet goes: a file, written whole or not at all, or standard
-// output, or a device, both written as the table is made. Buffered, so a table of any size passes
-// through a little at a time.
+// One file the command writes: a regular file, written whole or not at all (into a temporary
+// file beside it, put in its place at the end); a device or a pipe, written in place; or standard
+// output, named "-". Buffered, so a table of any size passes through a little at a time.
 class Output {
 public:
-    // An empty path is standard output. False, with the reason in error(), when it cannot be
-    // opened.
-    bool open(const QString& path);
-    void write(const QByteArray& bytes);
-    // Writes what is left. False when anything failed: a file is then not put in place.
-    bool finish();
-    // Finishes and puts a file in place. False when anything failed.
-    bool commit();
-    // "cannot write 'FILE': " and the system's reason for the first failure.
-    QString error() const;
+    explicit Output(const QString& path);
+    ~Output();  // takes away a temporary file that was not put in place
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    Diagnostic open();
+    void write(QByteArrayView bytes);
+    // Writes what is buffered; a failure here or before is the diagnostic.
+    Diagnostic finish();
+    // Finishes and puts a regular file in place.
+    Diagnostic commit();
+    // Takes away a file this run put in place.
+    void remove();
+
+    // "'FILE'", or "standard output", for messages.
+    QString name() const;
+    const QString& path() const { return path_; }
+    bool isTerminal() const;
 
 private:
-    void fail();
+    void fail(int error);
 
     QString path_;
-    std::unique_ptr<QFileDevice> file_;
+    QByteArray target_, temporary_;  // a regular file's path, and where it is written first
+    int fd_ = -1;
+    bool placed_ = false;
     QByteArray buffer_;
-    QString reason_;  // of the first failure; empty while none
+    int error_ = 0;  // of the first failure
+};
+
+// Every file of one run, each claimed before it is written: none may be the input or another
+// output, by any path. All are put in place at the end, or none.
+class Outputs {
+public:
+    // The input the outputs must not overwrite: a path, or "-" for standard input.
+    explicit Outputs(const QString& input);
+
+    // A usage error where the path names the input or a file already claimed.
+    Diagnostic claim(const QString& path);
+    // Claims the path and opens its file. Null, with the reason in problem, where it cannot.
+    Output* open(const QString& path, Diagnostic& problem);
+    // The file opened for the path.
+    Output* find(const QString& path) const;
+    // Puts every file in place in the order they were opened. Where one fails, those put in
+    // place before it are taken away again.
+    Diagnostic commit();
+
+private:
+    std::vector<QString> claimed_;  // identities of the files, as identity() gives them
+    std::vector<std::unique_ptr<Output>> files_;
 };

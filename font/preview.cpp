@@ -1,8 +1,9 @@
 #include "font/preview.h"
 
+#include "font/output.h"
 #include "font/sheet.h"
 
-#include <QSaveFile>
+#include <QCoreApplication>
 
 #include <gif_lib.h>
 
@@ -14,9 +15,11 @@ using Sheet::IndexRows;
 using Sheet::Margin;
 using Sheet::Pitch;
 
-int toDevice(GifFileType* gif, const GifByteType* data, int length) {
-    return int(static_cast<QSaveFile*>(gif->UserData)
-                   ->write(reinterpret_cast<const char*>(data), qint64(length)));
+// The output keeps the reason of a failed write for the message.
+int toOutput(GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<Output*>(gif->UserData)
+        ->write(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(length)));
+    return length;
 }
 
 // GIF89a with the sheet's four colours.
@@ -58,42 +61,27 @@ bool putFrame(GifFileType* gif, IndexRows& rows) {
 // Frame t shows the strip's columns from t - signWidth on: none at first, the last alone at the
 // sign's left edge at the end. Whole frames, so that every viewer shows the margin white.
 bool putFrames(GifFileType* gif, const Glyph& strip, int signWidth) {
-    const QSize size(signWidth * Pitch + 2 * Margin, strip.size.height() * Pitch + 2 * Margin);
+    const QSize size(signWidth * Pitch + 2 * Margin, strip.height() * Pitch + 2 * Margin);
     if (!putScreen(gif, size) || !putLoop(gif)) return false;
     IndexRows rows(size.height(), std::vector<uint8_t>(size.width(), 0));
-    for (int t = 0; t < strip.size.width() + signWidth; ++t) {
+    for (int t = 0; t < strip.width() + signWidth; ++t) {
         Sheet::DrawLeds(strip, t - signWidth, signWidth, rows, QPoint(Margin, Margin));
         if (!putFrame(gif, rows)) return false;
     }
     return true;
 }
 
+}  // namespace
+
 // giflib gives the reason of a failure as a code: in the file it opened, or from closing it.
-bool writeGif(QSaveFile& file, const Glyph& strip, int signWidth, QString& reason) {
+Diagnostic WritePreview(Output& output, const Glyph& strip, int signWidth) {
     int error = E_GIF_SUCCEEDED;
-    GifFileType* gif = EGifOpen(&file, toDevice, &error);
+    GifFileType* gif = EGifOpen(&output, toOutput, &error);
     bool written = gif && putFrames(gif, strip, signWidth);
     if (gif && !written) error = gif->Error;
     int closing = E_GIF_SUCCEEDED;
     if (gif && EGifCloseFile(gif, &closing) != GIF_OK && written) written = false, error = closing;
-    if (!written) reason = QString::fromUtf8(GifErrorString(error));
-    return written;
-}
-
-}  // namespace
-
-bool WritePreview(const QString& path, const Glyph& strip, int signWidth, QString& error) {
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (!writeGif(file, strip, signWidth, reason)) {
-        if (file.error() != QFileDevice::NoError) reason = file.errorString();
-    } else if (file.commit()) {
-        return true;
-    } else {
-        reason = file.errorString();
-    }
-    error = QStringLiteral("cannot write '%1': %2").arg(path, reason);
-    return false;
+    if (!written)
+        return Failed(CannotWrite(output.name(), QString::fromUtf8(GifErrorString(error))));
+    return output.finish();
 }

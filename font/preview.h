@@ -1,8 +1,9 @@
 #pragma once
 
-#include "capture/capture.h"
+#include "font/diagnostic.h"
+#include "glyph/glyph.h"
 
-#include <QString>
+class Output;
 
 // The preview of a strip: an animated GIF of it scrolling across a sign of so many LEDs by the
 // strip's height, drawn as the proof sheet draws them. The sign is blank at first; the strip
@@ -12,5 +13,5 @@ namespace Preview {
 constexpr int FrameMs = 50;  // twenty columns a second: a hanzi of 16 in under a second
 }
 
-// False, with the reason in error, when the file cannot be written; no partial file is left.
-bool WritePreview(const QString& path, const Glyph& strip, int signWidth, QString& error);
+// Writes the GIF to the output; the output says where it cannot be written.
+Diagnostic WritePreview(Output& output, const Glyph& strip, int signWidth);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "font/characters.h"
-#include "font/layout.h"
+#include "font/source.h"
+#include "glyph/layout.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -11,24 +11,20 @@
 #include <optional>
 #include <vector>
 
-// Glyphs read from a file rather than captured from a font: what a capture gives, each glyph
-// with its character or name. Every reader gives none, with what is wrong in error, when the
-// file is not what it should be.
-struct ReadGlyphs {
-    Characters characters;
-    std::vector<Glyph> glyphs;
-};
+// The readers of the coders that read files, on the file's bytes: glyphs read rather than
+// captured from a font, each with its character or name. Every reader gives none, with what is
+// wrong in error, when the file is not what it should be.
 
 // --from text: what --format text writes, or glyphs drawn by hand in it. A heading line, U+XXXX
 // with the character's code points or # and a name, then the rows, # lit and . unlit; an empty
 // line between glyphs. Every glyph is as large as the first.
-std::optional<ReadGlyphs> ReadTextGlyphs(QByteArrayView bytes, QString& error);
+std::optional<Source> ReadTextGlyphs(QByteArrayView bytes, QString& error);
 
 // --from bin: glyphs of the size in the layout, one after another, or in the slots of the
 // character set, whose empty slots are left out. Glyphs one after another are the character
 // set's characters in order, where one is given, or numbered.
-std::optional<ReadGlyphs> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
-                                        const QString& charset, QString& error);
+std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
+                                    const QString& charset, QString& error);
 
 // How --from image tells a lit pixel: dark below the threshold, and opaque.
 struct ImageReading {
@@ -39,5 +35,8 @@ struct ImageReading {
 
 // --from image: a PNG, BMP or GIF, one glyph a cell of the size, the cells left to right and top
 // to bottom.
-std::optional<ReadGlyphs> ReadImageGlyphs(const QByteArray& bytes, const ImageReading& reading,
-                                          QString& error);
+std::optional<Source> ReadImageGlyphs(const QByteArray& bytes, const ImageReading& reading,
+                                      QString& error);
+
+// What --format text writes of a glyph, and --from text reads back: a heading, then the rows.
+QByteArray TextGlyph(const QString& character, bool named, const Glyph& glyph);

@@ -3,12 +3,10 @@
 #include "capture/fonts.h"
 #include "font/characters.h"
 #include "font/output.h"
-#include "grid/cells.h"
+#include "grid/circle.h"
 #include "grid/colours.h"
-#include "grid/surface.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPainter>
 
 #include <png.h>
@@ -24,19 +22,19 @@ uint8_t paletteIndex(QRgb pixel) {
     return uint8_t(std::min<ptrdiff_t>(found - Palette.begin(), 3));
 }
 
-// A lit and an unlit LED as the grid paints them at this pitch: each circle keeps inside its
-// own square, so every LED of the sheet is one of these two.
+// An unlit and a lit LED as the grid paints its cells at this pitch: each circle keeps inside
+// its own square, so every LED of the sheet is one of these two.
 std::array<IndexRows, 2> leds() {
-    Surface grid(QSize(2 * Pitch, Pitch));
-    grid.Scale(0, 1, 2, 0);
-    PaintCell(grid, 0.5f, 0.5f, UnlitColour);
-    PaintCell(grid, 1.5f, 0.5f, LitColour);
     std::array<IndexRows, 2> leds;
     for (int lit = 0; lit < 2; ++lit) {
+        QImage cell(Pitch, Pitch, QImage::Format_RGB32);
+        cell.fill(Qt::white);
+        const QRgb fill = Palette[lit];
+        RasterCircle(cell, QPointF(Pitch, Pitch) / 2, Pitch / 2.0, 1, Palette[2], &fill);
         for (int y = 0; y < Pitch; ++y) {
             leds[lit].emplace_back();
             for (int x = 0; x < Pitch; ++x)
-                leds[lit].back().push_back(paletteIndex(grid.image().pixel(lit * Pitch + x, y)));
+                leds[lit].back().push_back(paletteIndex(cell.pixel(x, y)));
         }
     }
     return leds;
@@ -95,7 +93,7 @@ void flushOutput(png_structp) {}
 // libpng reports its errors by a long jump back into the function that called it.
 bool writePng(Output& output, const Characters& characters, const std::vector<Glyph>& glyphs,
               Page page) {
-    const Tiles tiles(glyphs.front().size);
+    const Tiles tiles(glyphs.front().size());
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info || setjmp(png_jmpbuf(png))) {
@@ -143,40 +141,32 @@ QStringList SheetPages(const QString& path, size_t glyphs) {
     return pages;
 }
 
-// Every page is written before any is put in place, and a page that cannot be put in place
-// takes those before it away again: a sheet is whole or not there at all.
 void Sheet::DrawLeds(const Glyph& glyph, int first, int count, IndexRows& rows, QPoint at) {
     static const std::array<IndexRows, 2> led = leds();
-    for (int y = 0; y < glyph.size.height() * Pitch; ++y) {
+    for (int y = 0; y < glyph.height() * Pitch; ++y) {
         uint8_t* line = rows[at.y() + y].data() + at.x();
         for (int k = 0; k < count; ++k) {
-            const int c = first + k;
-            const bool lit = c >= 0 && c < glyph.size.width() && glyph.inkAt(c, y / Pitch);
+            const bool lit = glyph.at(first + k, y / Pitch);
             const std::vector<uint8_t>& pixels = led[lit][y % Pitch];
             std::copy(pixels.begin(), pixels.end(), line + k * Pitch);
         }
     }
 }
 
-bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
-                QString& error) {
+Diagnostic WriteSheet(const QString& path, const Characters& characters,
+                      const std::vector<Glyph>& glyphs, Outputs& outputs) {
     const QStringList paths = SheetPages(path, characters.sequence.size());
-    std::vector<Output> pages(paths.size());
     for (qsizetype p = 0; p < paths.size(); ++p) {
         const size_t first = size_t(p) * PageGlyphs;
         const Page page{first, std::min(characters.sequence.size(), first + PageGlyphs)};
-        if (!pages[p].open(paths[p])) return error = pages[p].error(), false;
-        if (!writePng(pages[p], characters, glyphs, page))
-            return error = QCoreApplication::translate("glimmet-font", "libpng cannot draw '%1'")
-                               .arg(paths[p]),
-                   false;
-        if (!pages[p].finish()) return error = pages[p].error(), false;
+        Diagnostic problem;
+        Output* output = outputs.open(paths[p], problem);
+        if (!output) return problem;
+        if (!writePng(*output, characters, glyphs, page))
+            return Failed(QCoreApplication::translate("glimmet-font", "libpng cannot draw %1")
+                              .arg(Quoted(paths[p])));
+        problem = output->finish();
+        if (!problem.ok()) return problem;
     }
-    for (qsizetype p = 0; p < paths.size(); ++p) {
-        if (!pages[p].commit()) {
-            for (qsizetype q = 0; q < p; ++q) QFile::remove(paths[q]);
-            return error = pages[p].error(), false;
-        }
-    }
-    return true;
+    return {};
 }

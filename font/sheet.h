@@ -1,6 +1,7 @@
 #pragma once
 
-#include "capture/capture.h"
+#include "font/diagnostic.h"
+#include "glyph/glyph.h"
 
 #include <QColor>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <vector>
 
 struct Characters;
+class Outputs;
 
 // The proof sheet of a table: its glyphs in the table's order, sixteen to a row, each drawn as
 // the window draws its LED grid, under a caption with its character and code points.
@@ -58,7 +60,6 @@ constexpr size_t PageGlyphs = 1024;
 // page, "sheet-1.png", "sheet-2.png" and so on.
 QStringList SheetPages(const QString& path, size_t glyphs);
 
-// Writes the sheet as palette PNGs, one row of glyphs at a time. False, with the reason in error,
-// when a file cannot be written; no page is then left, and existing files stay as they were.
-bool WriteSheet(const QString& path, const Characters& characters, const std::vector<Glyph>& glyphs,
-                QString& error);
+// Writes the sheet as palette PNGs among the outputs, one row of glyphs at a time.
+Diagnostic WriteSheet(const QString& path, const Characters& characters,
+                      const std::vector<Glyph>& glyphs, Outputs& outputs);

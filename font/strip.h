@@ -2,9 +2,6 @@
 
 #include "capture/capture.h"
 
-#include <QFont>
-#include <QPoint>
-
 #include <vector>
 
 struct Characters;
@@ -14,9 +11,8 @@ struct Characters;
 // draws without width (a zero-width space, a joiner) takes no column.
 struct Strip {
     Glyph picture;
-    std::vector<QSize> sizes;  // the capture of each distinct character
-    std::vector<char> cut;     // whether its print has ink outside that size
+    std::vector<Glyph> glyphs;  // the capture of each distinct character
+    std::vector<char> cut;      // whether its print has ink outside its glyph
 };
 
-Strip CaptureStrip(const Characters& characters, const QFont& font, int height, int emTop,
-                   QPoint shift = {});
+Strip CaptureStrip(const Characters& characters, const CaptureSetup& setup, int height);

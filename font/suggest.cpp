@@ -19,13 +19,17 @@ int EditDistance(const QString& a, const QString& b) {
     return d[a.size()][b.size()];
 }
 
-QString Closest(const QString& word, const QStringList& choices) {
-    QString closest;
+QStringList Nearest(const QString& word, const QStringList& choices) {
+    QStringList nearest;
     int best = word.size() <= 4 ? 1 : 2;
     for (const QString& choice : choices) {
-        const int distance = EditDistance(word.toLower(), choice);
-        if (distance <= best && (closest.isEmpty() || distance < best))
-            closest = choice, best = distance;
+        const int distance = EditDistance(word.toLower(), choice.toLower());
+        if (distance < best) nearest.clear(), best = distance;
+        if (distance == best) nearest << choice;
     }
-    return closest;
+    return nearest;
+}
+
+QString Closest(const QString& word, const QStringList& choices) {
+    return Nearest(word, choices).value(0);
 }

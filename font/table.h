@@ -1,47 +1,88 @@
 #pragma once
 
-#include "font/layout.h"
-#include "font/target.h"
+#include "font/diagnostic.h"
+#include "font/slots.h"
+#include "glyph/layout.h"
+#include "listing/listingtext.h"
 
 #include <QByteArray>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
-enum class Format { C, Assembly, Binary, Text };
+struct Options;
+struct Source;
+struct Target;
+class Output;
 
 // What a C or assembly table holds: glyphs; records of a glyph with its two GB2312 bytes in
 // front, as Chinese firmware looks characters up; or the 87 x 94 slots of GB2312, blank ones
 // included.
 enum class Records { Glyphs, Gb2312Index, Gb2312Slots };
 
-// The text of a table, piece by piece, so that a table of any size is written as it is made.
+// A table of glyphs as the formats of bytes write it: its layout, name and toolchain, what it
+// holds and in which order, and where the glyphs come from.
 struct Table {
-    Format format = Format::C;
+    Table(const Options& options, const Source& source);
+
+    const Source& source;
+    const Target& target;
     Layout layout;
-    Toolchain toolchain;
+    QSize size;  // of a glyph
     Records records = Records::Glyphs;
-    bool shared = false;  // declared by a header of its own, so the C table is not static
-    QString name = QStringLiteral("glyphs");  // of the C array and the assembly label
-    QString directive;                        // empty for the toolchain's own
-    QSize size{16, 16};                       // of a glyph, in pixels
-    QString face, file;  // of the capture font, as the header names it; no file for glyphs read
-    qsizetype count = 0;
-    std::vector<int32_t> text;  // the text as indexes into the table, in C and assembly
+    bool shared;  // declared by a header of its own, so the C table is not static
+    QString name, directive;
+    std::optional<Slots> slotFile;  // where the glyphs have slots
+    std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots
+    std::vector<int32_t> text;      // the text as indexes into the table, in C and assembly
+    qsizetype count = 0;            // glyphs or slots
 
-    QByteArray header() const;
-    // One glyph; in C, the comma after it comes from separator(). A slot without a character
-    // has an empty one; a glyph drawn by hand may have a name instead.
-    QByteArray glyph(const QString& character, uint16_t gb2312, bool named,
-                     const Glyph& glyph) const;
-    QByteArray separator(bool last) const;
-    QByteArray footer() const;
-    // The C header that declares what the table defines.
-    QByteArray declarations() const;
-
-    // The whole table of a message as one strip: the picture, as wide as all its characters, in
-    // one array; count is the number of characters.
-    QByteArray strip(const QString& message, const Glyph& strip) const;
+    int bytesEach() const { return layout.byteCount(size); }
+    // How many bytes an index of the text takes: one, two or four.
+    int indexBytes() const { return count <= 0x100 ? 1 : count <= 0x10000 ? 2 : 4; }
+    QString dataDirective() const;
+    QString textName() const;
+    QString lengthName() const;
+    // "4 glyphs of 16 x 16 pixels, 32 bytes each", for the first line of a comment.
+    QString held() const;
+    // "a strip of 4 characters, 56 x 16 pixels, 112 bytes".
+    QString stripHeld(const Glyph& strip) const;
+    // The comment lines on top: what made the table, what it holds (its bitmaps being of the
+    // size), how to read it.
+    QStringList about(QSize bitmap, const QString& held) const;
 };
+
+// One entry of a table: a glyph with what it shows, or a slot that no character has.
+struct Entry {
+    const Glyph& glyph;
+    QString character;  // or a name, or nothing for an empty slot
+    uint16_t code;      // GB2312, or 0
+    bool named;
+    // The comment's words for it: "欢 U+6B22 GB2312 BBB6", a name, or an empty slot's code.
+    QString label() const;
+};
+
+// The text of a format of bytes, piece by piece, so that a table of any size is written as it is
+// made.
+struct TableText {
+    QByteArray (*start)(const Table& table);
+    QByteArray (*entry)(const Table& table, const Entry& entry);
+    QByteArray (*separator)(bool last);  // between entries, and after the last
+    QByteArray (*end)(const Table& table);
+    // The whole input as one picture, in one array.
+    QByteArray (*strip)(const Table& table, const QString& message, const Glyph& strip);
+};
+
+// Writes the table in the format: each glyph in its slot (unused slots blank), or each entry
+// in the input's order, or each once. Fails, writing nothing, where a glyph has no slot or a
+// record no code.
+Diagnostic WriteTable(const Table& table, const TableText& format, Output& output);
+
+// Four values a line in the syntax, each line started and ended as given; a glyph whose bytes
+// are no multiple of four ends on a shorter line.
+QString ValueLines(Syntax syntax, const QString& lineStart, const QString& lineEnd,
+                   const std::vector<uint8_t>& bytes);

@@ -1,89 +1,59 @@
 #include "font/target.h"
 
-QString Toolchain::declaration(const QString& type, const QString& name) const {
-    switch (target) {
-        case Target::Keil:  // C51 puts the memory type after the type
-            return QStringLiteral("%1 code %2").arg(type, name);
-        case Target::Sdcc:
-            return QStringLiteral("const __code %1 %2").arg(type, name);
-        case Target::Avr:
-            return QStringLiteral("const %1 %2 PROGMEM").arg(type, name);
-        case Target::C:
-        case Target::As31:
-            break;
-    }
-    return QStringLiteral("const %1 %2").arg(type, name);
+#include "font/rows.h"
+
+#include <QCoreApplication>
+
+// sdas8051 and avr-as read 0x7F but not 7FH; A51 and as31 read 7FH. C51 puts the memory type
+// after the type, and makes a module of its own for its constants; sdcc's C names a symbol with a
+// leading underscore and puts its constants in CONST, where labels with :: are global.
+const std::vector<Target>& Targets() {
+    static const std::vector<Target> targets{
+        {"c", QT_TRANSLATE_NOOP("glimmet-font", "portable C (the default), assembly with DB 0FCH"),
+         true, "const %1 %2", "", "", "DB", Syntax::Assembly, false, false, "", "", false, "%1:\n",
+         ""},
+        {"keil", QT_TRANSLATE_NOOP("glimmet-font", "Keil C51's code memory, and A51"), true,
+         "%1 code %2", "", "%1 is in code memory: it takes no RAM.", "DB", Syntax::Assembly, false,
+         false, "%2?CO?%1 SEGMENT CODE\n    RSEG    ?CO?%1\n", "    PUBLIC  %1\n", true, "%1:\n",
+         "    END\n"},
+        {"sdcc", QT_TRANSLATE_NOOP("glimmet-font", "SDCC's __code, and sdas8051 with .db 0xFC"),
+         true, "const __code %1 %2", "", "%1 is in code memory: it takes no RAM.", ".db", Syntax::C,
+         false, true, "    .area CONST (CODE)\n", "", false, "_%1::\n", ""},
+        {"as31", QT_TRANSLATE_NOOP("glimmet-font", "as31, assembly alone, with .db 0FCH"), false,
+         "const %1 %2", "", "", ".db", Syntax::Assembly, false, false, "", "", false, "%1:\n", ""},
+        {"avr", QT_TRANSLATE_NOOP("glimmet-font", "avr-gcc's PROGMEM, and avr-as with .byte 0xFC"),
+         true, "const %1 %2 PROGMEM", "#include <avr/pgmspace.h>\n",
+         "%1 stays in flash, not in RAM: read its bytes with pgm_read_byte(&%1[glyph][byte]).",
+         ".byte", Syntax::C, true, true, "    .section .progmem.data,\"a\",@progbits\n%2",
+         "    .global %1\n", false, "%1:\n", ""},
+    };
+    return targets;
 }
 
-QString Toolchain::include() const {
-    return target == Target::Avr ? QStringLiteral("#include <avr/pgmspace.h>\n") : QString();
+QStringList TargetNames() {
+    return RowNames(Targets());
 }
 
-QString Toolchain::reading(const QString& name) const {
-    switch (target) {
-        case Target::Keil:
-        case Target::Sdcc:
-            return QStringLiteral("%1 is in code memory: it takes no RAM.").arg(name);
-        case Target::Avr:
-            return QStringLiteral(
-                       "%1 stays in flash, not in RAM: read its bytes with "
-                       "pgm_read_byte(&%1[glyph][byte]).")
-                .arg(name);
-        case Target::C:
-        case Target::As31:
-            break;
-    }
-    return {};
+const Target& FindTarget(const QString& name) {
+    return FindRow(Targets(), name);
 }
 
-QString Toolchain::directive() const {
-    switch (target) {
-        case Target::Sdcc:
-        case Target::As31:
-            return QStringLiteral(".db");
-        case Target::Avr:
-            return QStringLiteral(".byte");
-        case Target::C:
-        case Target::Keil:
-            break;
-    }
-    return QStringLiteral("DB");
+QString Target::declare(const QString& type, const QString& declarator) const {
+    return QString::fromLatin1(declaration).arg(type, declarator);
 }
 
-// sdas8051 and avr-as read 0x7F but not 7FH; A51 and as31 read 7FH.
-Syntax Toolchain::values() const {
-    return target == Target::Sdcc || target == Target::Avr ? Syntax::C : Syntax::Assembly;
+QString Target::assemblyStart(const QStringList& labels) const {
+    const QString line = QString::fromLatin1(exportLine);
+    QString exports;
+    if (exportsAll)
+        exports = line.isEmpty() ? line : line.arg(labels.join(QStringLiteral(", ")));
+    else if (!line.isEmpty())
+        for (const QString& label : labels) exports += line.arg(label);
+    return QString::fromLatin1(section)
+        .replace(QLatin1String("%1"), labels.front())
+        .replace(QLatin1String("%2"), exports);
 }
 
-QString Toolchain::assemblyStart(const QStringList& labels) const {
-    switch (target) {
-        case Target::Keil: {
-            // A module of its own, as C51 makes one for its constants.
-            const QString segment = QStringLiteral("?CO?") + labels.front();
-            return QStringLiteral("    PUBLIC  %1\n%2 SEGMENT CODE\n    RSEG    %2\n")
-                .arg(labels.join(QStringLiteral(", ")), segment);
-        }
-        case Target::Sdcc:  // where sdcc puts its own constants; labels with :: are global
-            return QStringLiteral("    .area CONST (CODE)\n");
-        case Target::Avr: {
-            QString start = QStringLiteral("    .section .progmem.data,\"a\",@progbits\n");
-            for (const QString& name : labels)
-                start += QStringLiteral("    .global %1\n").arg(name);
-            return start;
-        }
-        case Target::C:
-        case Target::As31:
-            break;
-    }
-    return {};
-}
-
-// sdcc's C names a symbol with a leading underscore.
-QString Toolchain::label(const QString& name) const {
-    return target == Target::Sdcc ? QStringLiteral("_%1::\n").arg(name)
-                                  : QStringLiteral("%1:\n").arg(name);
-}
-
-QString Toolchain::assemblyEnd() const {
-    return target == Target::Keil ? QStringLiteral("    END\n") : QString();
+QString Target::labelLine(const QString& name) const {
+    return QString::fromLatin1(label).arg(name);
 }

@@ -5,28 +5,35 @@
 #include <QString>
 #include <QStringList>
 
-// What a table is compiled or assembled with: it decides where a C table is stored and how its
-// assembly is written.
-enum class Target { C, Keil, Sdcc, As31, Avr };
+#include <vector>
 
-// The text a toolchain needs around a table.
-struct Toolchain {
-    Target target = Target::C;
+// What compiles or assembles a table: where its C puts the table and how its assembly reads.
+// One row a toolchain; the texts take the name of the array or label as %1, and a declaration
+// takes the C type as %1 and the declarator (the name with its sizes) as %2.
+struct Target {
+    const char* name;
+    const char* summary;  // for the help
+    bool hasC;            // as31 is an assembler alone
+    const char* declaration;
+    const char* include;  // lines ahead of a C table
+    const char* reading;  // a comment line on reading the table; "" for none
+    const char* directive;
+    Syntax values;           // of its assembler's constants
+    bool littleEndian;       // the byte order of its C compiler's larger numbers
+    bool declaresInC;        // its C links with the assembly as it stands, by the declaration given
+    const char* section;     // the assembly ahead of the labels: %1 the first, %2 the exports
+    const char* exportLine;  // the line that makes the labels public; %1 one of them, or all
+    bool exportsAll;         // one line for all labels, joined by ", "
+    const char* label;
+    const char* end;  // the assembly's last line
 
-    bool hasC() const { return target != Target::As31; }
-    // The declaration of NAME (with its sizes) as an object of TYPE in read-only program memory:
-    // "unsigned char code NAME[4][32]" for Keil C51.
-    QString declaration(const QString& type, const QString& name) const;
-    // Lines ahead of the C table ("#include <avr/pgmspace.h>\n") and a comment on reading it.
-    QString include() const;
-    QString reading(const QString& name) const;
-
-    QString directive() const;  // the default data directive
-    Syntax values() const;      // the constants its assembler takes
-    bool littleEndian() const { return target == Target::Avr; }
-    // The assembly ahead of the first label (a section, the labels made public), each label,
-    // and the end of the file.
+    QString declare(const QString& type, const QString& declarator) const;
+    // Everything ahead of the first label, which makes the labels public.
     QString assemblyStart(const QStringList& labels) const;
-    QString label(const QString& name) const;
-    QString assemblyEnd() const;
+    QString labelLine(const QString& name) const;
 };
+
+const std::vector<Target>& Targets();
+QStringList TargetNames();
+// The target of a name TargetNames() gives.
+const Target& FindTarget(const QString& name);

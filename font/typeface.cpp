@@ -1,6 +1,7 @@
 #include "font/typeface.h"
 
 #include "capture/fonts.h"
+#include "font/suggest.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,6 +20,7 @@ namespace {
 // One face of a font file, as fontconfig describes it.
 struct Face {
     QString file, family, style;
+    int index = 0;  // in a collection
     bool scalable = false;
     int pixels = 0;  // the strike of a bitmap face
 };
@@ -32,6 +34,7 @@ QString text(FcPattern* pattern, const char* object) {
 
 Face describe(FcPattern* pattern) {
     Face face{text(pattern, FC_FILE), text(pattern, FC_FAMILY), text(pattern, FC_STYLE)};
+    FcPatternGetInteger(pattern, FC_INDEX, 0, &face.index);
     FcBool scalable = FcFalse;
     FcPatternGetBool(pattern, FC_SCALABLE, 0, &scalable);
     face.scalable = scalable;
@@ -48,7 +51,8 @@ std::vector<Face> installedFaces(const QString& family) {
     FcPatternAddString(pattern.get(), FC_FAMILY,
                        reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
     std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
-        FcObjectSetBuild(FC_FILE, FC_FAMILY, FC_STYLE, FC_SCALABLE, FC_PIXEL_SIZE, nullptr),
+        FcObjectSetBuild(FC_FILE, FC_INDEX, FC_FAMILY, FC_STYLE, FC_SCALABLE, FC_PIXEL_SIZE,
+                         nullptr),
         FcObjectSetDestroy);
     std::vector<Face> faces;
     if (FcFontSet* set = FcFontList(nullptr, pattern.get(), objects.get())) {
@@ -96,6 +100,22 @@ QString strikes(const std::vector<Face>& faces) {
     return names.join(QStringLiteral(", "));
 }
 
+// The installed families nearest to a mistyped one, in any case.
+QStringList nearestFamilies(const QString& family) {
+    QStringList families;
+    std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> pattern(FcPatternCreate(),
+                                                                    FcPatternDestroy);
+    std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> objects(
+        FcObjectSetBuild(FC_FAMILY, nullptr), FcObjectSetDestroy);
+    if (FcFontSet* set = FcFontList(nullptr, pattern.get(), objects.get())) {
+        for (int i = 0; i < set->nfont; ++i) families << text(set->fonts[i], FC_FAMILY);
+        FcFontSetDestroy(set);
+    }
+    families.removeDuplicates();
+    families.sort();
+    return Nearest(family, families);
+}
+
 // The family Qt knows the file's face by: an installed family, or the file added for this run.
 QString qtFamily(bool isFile, const QString& font, const Face& face) {
     if (!isFile) return face.family;
@@ -113,35 +133,47 @@ QString DefaultFamily(int pixels) {
     return QStringLiteral("AR PL SungtiL GB");
 }
 
-std::optional<Typeface> FindTypeface(const QString& font, int pixels, QString& error) {
+CaptureSetup Typeface::setup(QPoint shift) const {
+    return {font, face, shift - QPoint(0, emTop)};
+}
+
+Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
     // A family's name has no slash; a path may have none, when it names a file here.
     const bool isFile = font.contains(QLatin1Char('/')) || QFileInfo(font).isFile();
     const std::vector<Face> faces = isFile ? fileFaces(font) : installedFaces(font);
-    if (faces.empty()) {
-        error = !isFile ? QCoreApplication::translate("glimmet-font",
-                                                      "no font family '%1' is installed")
-                : QFileInfo(font).exists()
-                    ? QCoreApplication::translate("glimmet-font", "'%1' is not a font file")
-                    : QCoreApplication::translate("glimmet-font", "no such font file '%1'");
-        error = error.arg(font);
-        return std::nullopt;
+    const QString option = QStringLiteral("--font: ");
+    if (faces.empty() && !isFile) {
+        QString message =
+            QCoreApplication::translate("glimmet-font", "no font family %1 is installed")
+                .arg(Quoted(font));
+        const QStringList nearest = nearestFamilies(font);
+        if (!nearest.isEmpty())
+            message += QCoreApplication::translate("glimmet-font", "; did you mean %1?")
+                           .arg(nearest.join(QStringLiteral(", ")));
+        return Failed(option + message);
     }
+    if (faces.empty())
+        return Failed(option +
+                      (QFileInfo(font).exists()
+                           ? QCoreApplication::translate("glimmet-font", "%1 is not a font file")
+                           : QCoreApplication::translate("glimmet-font", "no such font file %1"))
+                          .arg(Quoted(font)));
     const Face* face = faceAt(faces, pixels);
-    if (!face) {
-        error = QCoreApplication::translate(
-                    "glimmet-font", "'%1' is a bitmap font without a %2-pixel size; its sizes: %3")
-                    .arg(font)
-                    .arg(pixels)
-                    .arg(strikes(faces));
-        return std::nullopt;
-    }
+    if (!face)
+        return Failed(option + QCoreApplication::translate(
+                                   "glimmet-font",
+                                   "%1 is a bitmap font without a %2-pixel size; its sizes: %3")
+                                   .arg(Quoted(font))
+                                   .arg(pixels)
+                                   .arg(strikes(faces)));
     const QString family = qtFamily(isFile, font, *face);
-    if (family.isEmpty()) {
-        error = QCoreApplication::translate("glimmet-font", "'%1' cannot be loaded").arg(font);
-        return std::nullopt;
-    }
-    Typeface typeface{PixelFont(family, pixels), face->family + QLatin1Char(' ') + face->style,
-                      face->file};
-    typeface.emTop = EmTop(typeface.font);
-    return typeface;
+    if (family.isEmpty())
+        return Failed(
+            option +
+            QCoreApplication::translate("glimmet-font", "%1 cannot be loaded").arg(Quoted(font)));
+    typeface = {PixelFont(family, pixels, face->style),
+                {face->file, face->index},
+                face->family + QLatin1Char(' ') + face->style};
+    typeface.emTop = EmTop(typeface.font, typeface.face);
+    return {};
 }

@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QFont>
-#include <QString>
+#include "capture/capture.h"
+#include "font/diagnostic.h"
 
-#include <optional>
+#include <QFont>
+#include <QPoint>
+#include <QString>
 
 // The font a table's glyphs are captured from, at the em's size in pixels.
 struct Typeface {
-    QFont font;
-    QString face;  // family and style, "Unifont Regular"
-    QString file;  // where the glyphs come from, and so under which licence
+    QFont font;     // as Qt draws the face
+    FontFace face;  // the file and the face in it that draw, for every thread and the printer
+    QString name;   // family and style, "Unifont Regular"
     int emTop = 0;
+
+    // Captures with the em's top at a glyph's top, the print moved by shift pixels.
+    CaptureSetup setup(QPoint shift = {}) const;
 };
 
 // The family the command captures from at an em of so many pixels, when --font is not given.
 QString DefaultFamily(int pixels);
 
 // The installed family or the font file (TrueType, OpenType, collections, PCF, BDF, gzipped or
-// not) at the size. Bitmap fonts only at a size they have a strike for. Empty, with the reason in
-// error, when it cannot be used.
-std::optional<Typeface> FindTypeface(const QString& font, int pixels, QString& error);
+// not) at the size. Bitmap fonts only at a size they have a strike for. A failure names what is
+// wrong, and the installed families the user most likely meant.
+Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface);

@@ -1,6 +1,7 @@
 #include "grid/cells.h"
 
 #include "grid/colours.h"
+#include "grid/ledgrid.h"
 #include "grid/runtimeerror.h"
 #include "grid/surface.h"
 
@@ -19,7 +20,7 @@ uint8_t CByte(float value) {
 
 uint8_t SnapToCell(float coordinate) {
     const uint8_t cell = CByte(coordinate - 0.5f);
-    return cell == 16 ? 15 : cell;
+    return cell == GridSide ? GridSide - 1 : cell;
 }
 
 uint8_t CellBit(const Surface& grid, float x, float y) {
@@ -40,13 +41,13 @@ void FlipCell(Surface& grid, float x, float y) {
 void PaintAllCells(Surface& grid, uint8_t fillStyle, int32_t fillColour) {
     grid.setFillStyle(fillStyle);
     grid.setFillColor(fillColour);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) grid.Circle(x + 0.5f, y + 0.5f, 0.5f, RimColour);
+    for (int y = 0; y < GridSide; ++y) {
+        for (int x = 0; x < GridSide; ++x) grid.Circle(x + 0.5f, y + 0.5f, 0.5f, RimColour);
     }
 }
 
 void FlipAllCells(Surface& grid) {
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c) FlipCell(grid, c + 0.5f, r + 0.5f);
+    for (int r = 0; r < GridSide; ++r) {
+        for (int c = 0; c < GridSide; ++c) FlipCell(grid, c + 0.5f, r + 0.5f);
     }
 }

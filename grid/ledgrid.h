@@ -13,4 +13,4 @@ void SetUpGrid(Surface& surface);
 
 // Sets up the surface as the grid and paints every cell: lit where the pattern row (top row
 // first) has '#', unlit elsewhere.
-void PaintLedGrid(Surface& surface, const std::array<const char*, 16>& rowsTopFirst);
+void PaintLedGrid(Surface& surface, const std::array<const char*, GridSide>& rowsTopFirst);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/colours.h"
 #include "grid/runtimeerror.h"
 
 #include <QImage>
@@ -9,12 +10,11 @@
 #include <cstdint>
 #include <functional>
 
+class GlyphPrinter;
 class QFont;
 
-// A pixel's colour value: R + 256 G + 65536 B.
-constexpr int32_t ColourOf(QRgb rgb) {
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
-}
+// The unit of a surface's coordinates until it is scaled: 1440 to the inch, 15 to a pixel.
+constexpr int TwipsPerPixel = 15;
 
 // A drawing area in the manner of a picture box: an image in user coordinates, filled circles,
 // text, and colours read back exactly as they were painted. No antialiasing anywhere.
@@ -53,12 +53,9 @@ public:
 
     void setCurrentX(float x) { currentX_ = x; }
     void setCurrentY(float y) { currentY_ = y; }
-    // Draws a text onto an image with its line's top-left corner at a whole pixel, exactly as
-    // Print would; false, having drawn nothing, where it cannot.
-    using FastPrint = std::function<bool(QImage& image, QPoint origin, const QString& text)>;
-    // Black text with its cell's top-left corner at (CurrentX, CurrentY). A fast printer is tried
-    // first where no shown raster needs the same print and the corner is a whole pixel.
-    void Print(const QString& text, const QFont& font, const FastPrint& fast = {});
+    // Black text with its cell's top-left corner at (CurrentX, CurrentY). The glyph printer is
+    // tried first where no shown raster needs the same print and the corner is a whole pixel.
+    void Print(const QString& text, const QFont& font, GlyphPrinter* printer = nullptr);
 
     // The user coordinates of the top-left corner of pixel (px, py).
     QPointF userPoint(int px, int py) const;

@@ -2,56 +2,46 @@
 
 #include <cstdint>
 
-// How 256 cells become 32 bytes. A cell is read by its centre in grid units: column c at
-// x = c + 0.5 from the left, row r at y = r + 0.5 from the bottom, so the top-left cell is
-// (0.5, 15.5). A cell reader returns 1 for a lit cell and 0 for an unlit one.
+// How cells become bytes, the one walk that both packs and unpacks them. A cell is addressed by
+// whole (column, row), rows from the top: the window's grid is 16 x 16 of them, a glyph W x H.
 
-// Eight neighbouring cells from the one centred on (x, y), rightwards when across, else
-// downwards; the first cell read is bit 7.
-template <class CellReader>
-uint8_t PackByte(const CellReader& cell, float x, float y, bool across) {
+// The eight cells of a byte from cell (c, r): rightwards when across, else downwards. The visit
+// gets each cell with the bit it stands for, bit 7 first.
+template <class Visit>
+void ForEachBit(int c, int r, bool across, const Visit& visit) {
+    for (int k = 0; k < 8; ++k) visit(across ? c + k : c, across ? r : r + k, 7 - k);
+}
+
+// The byte of those eight cells, as the cell reader gives them: 1 lit, 0 unlit.
+template <class Cell>
+uint8_t PackByte(const Cell& cell, int c, int r, bool across) {
     uint8_t byte = 0;
-    for (int bit = 0; bit < 8; ++bit) {
-        byte = uint8_t(byte * 2 + cell(x, y));
-        if (across)
-            x += 1.0f;
-        else
-            y -= 1.0f;
-    }
+    ForEachBit(c, r, across, [&](int c, int r, int) { byte = uint8_t(byte * 2 + cell(c, r)); });
     return byte;
 }
 
-// The scans call byte(x, y) with the first cell of each byte of a glyph of width x height cells,
-// in their order. A byte that would run past the glyph's edge takes unlit cells there. The
-// window's grid is the case of 16 x 16 cells: 32 bytes.
+// The scans call byte(c, r) with the first cell of each byte of a W x H glyph, in their order. A
+// byte that runs past the glyph's edge takes cells outside it there. The window's grid is the
+// case of 16 x 16 cells: 32 bytes.
 
 // Rows from the top, each as bytes of eight cells from the left; the bytes run across.
 template <class Byte>
 void ScanRows(int width, int height, const Byte& byte) {
-    float y = float(height) - 0.5f;
-    for (int row = 0; row < height; ++row, y -= 1.0f) {
-        float x = 0.5f;
-        for (int part = 0; part < (width + 7) / 8; ++part, x += 8.0f) byte(x, y);
-    }
+    for (int r = 0; r < height; ++r)
+        for (int c = 0; c < width; c += 8) byte(c, r);
 }
 
 // Columns from the left, each as bytes of eight cells from the top; the bytes run down.
 template <class Byte>
 void ScanColumns(int width, int height, const Byte& byte) {
-    float x = 0.5f;
-    for (int column = 0; column < width; ++column, x += 1.0f) {
-        float y = float(height) - 0.5f;
-        for (int part = 0; part < (height + 7) / 8; ++part, y -= 8.0f) byte(x, y);
-    }
+    for (int c = 0; c < width; ++c)
+        for (int r = 0; r < height; r += 8) byte(c, r);
 }
 
 // Bands of eight rows, the top band first, each band's columns from the left: the page layout of
 // SSD1306-class controllers. The bytes run down.
 template <class Byte>
 void ScanPages(int width, int height, const Byte& byte) {
-    float y = float(height) - 0.5f;
-    for (int band = 0; band < (height + 7) / 8; ++band, y -= 8.0f) {
-        float x = 0.5f;
-        for (int column = 0; column < width; ++column, x += 1.0f) byte(x, y);
-    }
+    for (int r = 0; r < height; r += 8)
+        for (int c = 0; c < width; ++c) byte(c, r);
 }

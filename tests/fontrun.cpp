@@ -21,12 +21,3 @@ QList<QStringList> textPictures(const QByteArray& text) {
         pictures << block.split('\n').mid(1);
     return pictures;
 }
-
-std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes) {
-    std::vector<uint8_t> expected = layout.bytes(Glyph(size));
-    for (const QString& named : bytes.split(' ')) {
-        const QStringList parts = named.split('=');
-        expected[parts[0].toInt()] = uint8_t(parts[1].toInt(nullptr, 16));
-    }
-    return expected;
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "font/layout.h"
+#include "tests/glyphbytes.h"
 
 #include <QByteArray>
 #include <QList>
@@ -23,6 +23,3 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
 
 // The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
 QList<QStringList> textPictures(const QByteArray& text);
-
-// The bytes of a blank glyph of the size but those named as "index=hex".
-std::vector<uint8_t> blankBut(const Layout& layout, QSize size, const QString& bytes);

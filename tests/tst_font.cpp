@@ -1,13 +1,9 @@
 // glimmet-font: the bytes of the window for every character, the layouts stated by hand, the
 // character sets and the HZK16 file, the proof sheet, and how the command fails.
-#include "capture/fonts.h"
 #include "font/boards.h"
 #include "font/charsets.h"
-#include "font/glyphs.h"
-#include "font/layout.h"
-#include "font/picture.h"
+#include "font/layouttext.h"
 #include "font/sheet.h"
-#include "grid/surface.h"
 #include "tests/fontrun.h"
 #include "tests/support.h"
 
@@ -23,20 +19,6 @@ QList<int> bytesOf(const QByteArray& binary) {
     QList<int> bytes;
     for (char byte : binary) bytes << uint8_t(byte);
     return bytes;
-}
-
-// A glyph drawn by hand: '#' for ink, rows from the top.
-Glyph drawn(const QStringList& rows) {
-    Glyph glyph;
-    for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < 16; ++c) glyph.ink[16 * r + c] = rows[r][c] == '#';
-    return glyph;
-}
-
-QStringList corners() {
-    QStringList rows(16, QString(16, '.'));
-    rows[0][0] = rows[0][15] = rows[15][0] = rows[15][15] = '#';
-    return rows;
 }
 
 }  // namespace
@@ -84,12 +66,12 @@ private slots:
         add("C for an assembler", "--target as31 A", "", 2,
             "--target as31 is an assembler: give --format asm");
         add("a header for assembly", "--header DIR/t.h --format asm A", "", 2,
-            "--header needs --format c");
+            "--header does not apply to --format asm: it is for --format c");
         add("the header is the table", "--header DIR/out.c A", "", 2,
-            "--header and --output name the same file");
+            "out.c' is already the input or another output of this run");
         add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
-            "--index and --slots need --format c or asm");
+            "--index does not apply to --format bin: it is for --format c, asm");
         add("slots of a text", "--slots 欢", "", 2, "--slots needs --charset gb2312");
         add("index and slots", "--index gb2312 --slots --charset gb2312", "", 2,
             "--index and --slots do not go together");
@@ -104,17 +86,18 @@ private slots:
         add("a larger sheet on a full device", "--charset ascii --size 8x16 --sheet /dev/full", "",
             1, "cannot write '/dev/full': No space left on device");
         add("--db with c", "--db .db A", "", 2,
-            "--db does not apply to --format c: only an assembly table has data lines");
+            "--db does not apply to --format c: it is for --format asm");
         add("--db with bin", "--format bin --db .db A", "", 2,
             "--db does not apply to --format bin");
         add("--db with text", "--format text --db .db A", "", 2,
             "--db does not apply to --format text");
         add("--name with bin", "--format bin --name t A", "", 2,
-            "--name does not apply to --format bin: only a C or an assembly table has a name");
+            "--name does not apply to --format bin: it is for --format c, asm");
         add("--name with text", "--format TEXT --name t A", "", 2,
             "--name does not apply to --format text");
         add("--scan with text", "--format text --scan rows A", "", 2,
-            "--scan does not apply to --format text: a text table shows pixels, not bytes");
+            "--scan does not apply to --format text: it is for --format c, asm, bin and --from "
+            "bin");
         add("--lsb-first with text", "--format text --lsb-first A", "", 2,
             "--lsb-first does not apply to --format text");
         add("--negative with text", "--format text --negative A", "", 2,
@@ -292,11 +275,11 @@ private slots:
         add("a missing value, Chinese", "zh_CN.UTF-8", "A --scan", 2,
             "glimmet-font: “--scan”之后缺少值；请参阅“glimmet-font --help”\n");
         add("an option of another format, Chinese", "zh_CN.UTF-8", "--db .db A", 2,
-            "glimmet-font: --db 不适用于 --format c：只有汇编字库才有数据行\n");
+            "glimmet-font: --db 不适用于 --format c：只有 --format asm 接受它\n");
         add("a write failure, Chinese", "zh_CN.UTF-8", "A -o DIR/none/t.c", 1,
             "glimmet-font: 无法写入“");
         add("a GBK file, Chinese", "zh_CN.UTF-8", "-i GBK", 1,
-            "glimmet-font: 'GBK' 不是有效的 UTF-8：偏移 0 处的字节 0xbb；如果它是 GBK 编码，请加上 "
+            "glimmet-font: “GBK”不是有效的 UTF-8：偏移 0 处的字节 0xbb；如果它是 GBK 编码，请加上 "
             "--encoding gbk\n");
         add("a warning, Chinese", "zh_CN.UTF-8", "😀", 0,
             "glimmet-font: 警告：取模字体中没有 U+1F600 (😀) 的字形；");
@@ -456,75 +439,6 @@ private slots:
         }
     }
 
-    // Every character of GB2312 captured together, as the command does, equals its capture on a
-    // canvas of its own, as the window makes it.
-    void wholeGb2312AsOneByOne() {
-        std::vector<QString> characters;
-        for (const CharsetEntry& entry : Gb2312())
-            characters.push_back(QString::fromUcs4(&entry.codePoint, 1));
-        QCOMPARE(characters.size(), size_t(7445));
-        const std::vector<Glyph> together =
-            CaptureAll(characters, TableCapture(TwelvePointFont(), {16, 16}, 0));
-        for (size_t i = 0; i < characters.size(); ++i) {
-            Surface canvas(CanvasSize);
-            if (CaptureGlyph(canvas, characters[i], TwelvePointFont()).ink != together[i].ink)
-                QFAIL(qPrintable(characters[i]));
-        }
-    }
-
-    void layouts_data() {
-        QTest::addColumn<QStringList>("picture");
-        QTest::addColumn<int>("scan");
-        QTest::addColumn<bool>("lsbFirst");
-        QTest::addColumn<bool>("negative");
-        QTest::addColumn<QString>("bytes");
-        QStringList topRow(16, QString(16, '.')), leftColumn = topRow;
-        topRow[0] = QString(16, '#');
-        for (QString& line : leftColumn) line[0] = '#';
-        const auto add = [](const char* name, const QStringList& picture, Scan scan, bool lsb,
-                            bool negative, const QString& bytes) {
-            QTest::newRow(name) << picture << int(scan) << lsb << negative << bytes;
-        };
-        const auto everyOther = [](const char* value) {
-            QStringList bytes;
-            for (int i = 0; i < 32; i += 2) bytes << QStringLiteral("%1=%2").arg(i).arg(value);
-            return bytes.join(' ');
-        };
-        const auto firstHalf = [](const char* value) {
-            QStringList bytes;
-            for (int i = 0; i < 16; ++i) bytes << QStringLiteral("%1=%2").arg(i).arg(value);
-            return bytes.join(' ');
-        };
-        // Corners: top-left, top-right, bottom-left, bottom-right.
-        add("corners, rows", corners(), Scan::Rows, false, false, "0=80 1=01 30=80 31=01");
-        add("corners, rows, lsb first", corners(), Scan::Rows, true, false,
-            "0=01 1=80 30=01 31=80");
-        add("corners, columns", corners(), Scan::Columns, false, false, "0=80 1=01 30=80 31=01");
-        add("corners, pages", corners(), Scan::Pages, false, false, "0=01 15=01 16=80 31=80");
-        add("corners, pages, lsb first", corners(), Scan::Pages, true, false,
-            "0=80 15=80 16=01 31=01");
-        add("corners, rows, negative", corners(), Scan::Rows, false, true,
-            "0=7F 1=FE 2=FF 30=7F 31=FE");
-        add("top row, rows", topRow, Scan::Rows, false, false, "0=FF 1=FF");
-        add("top row, columns", topRow, Scan::Columns, false, false, everyOther("80"));
-        add("top row, pages", topRow, Scan::Pages, false, false, firstHalf("01"));
-        add("left column, rows", leftColumn, Scan::Rows, false, false, everyOther("80"));
-        add("left column, columns", leftColumn, Scan::Columns, false, false, "0=FF 1=FF");
-        add("left column, pages", leftColumn, Scan::Pages, false, false, "0=FF 16=FF");
-        add("left column, pages, negative", leftColumn, Scan::Pages, false, true, "0=00 16=00");
-    }
-
-    // Bytes not named (as "index=hex") are those of a blank glyph.
-    void layouts() {
-        QFETCH(QStringList, picture);
-        QFETCH(int, scan);
-        QFETCH(bool, lsbFirst);
-        QFETCH(bool, negative);
-        QFETCH(QString, bytes);
-        const Layout layout{Scan(scan), lsbFirst, negative};
-        QCOMPARE(layout.bytes(drawn(picture)), blankBut(layout, {16, 16}, bytes));
-    }
-
     // The picture on top of a table: a line of it, counted from its title, and its title.
     void pictures_data() {
         QTest::addColumn<int>("scan");
@@ -665,9 +579,11 @@ private slots:
                                         [&](const Board& b) { return board == b.name; });
         QVERIFY(found != Boards().end());
         Glyph glyph(found->size.isEmpty() ? QSize(16, 16) : found->size);
-        const int w = glyph.size.width(), h = glyph.size.height();
-        for (const int pixel : {0, w - 1, w * (h - 1), w * h - 1}) glyph.ink[pixel] = true;
-        QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size, bytes));
+        const int w = glyph.width(), h = glyph.height();
+        for (const QPoint pixel :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+            glyph.set(pixel.x(), pixel.y());
+        QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size(), bytes));
     }
 
     // A layout option given with --board wins, before it or after it.

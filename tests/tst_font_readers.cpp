@@ -369,14 +369,14 @@ private slots:
         add("image, not an image", "33", {"--from", "image"}, 1, "not a PNG, BMP or GIF image");
         add("no file", "", {"--from", "bin"}, 2, "--from reads --input FILE");
         add("text with --size", "33", {"--from", "text", "--size", "8"}, 2,
-            "--from text takes the size of its glyphs");
+            "--size does not apply to --from text: it is for --from font, bin, image");
         add("threshold for text", "33", {"--from", "text", "--threshold", "9"}, 2,
-            "--threshold and --dither are for --from image");
+            "--threshold does not apply to --from text: it is for --from image");
         add("threshold past 255", "33", {"--from", "image", "--threshold", "256"}, 2,
-            "--threshold: '256' is not a number from 0 to 255");
+            "--threshold: '256' is not a whole number from 0 to 255");
         add("font with a file", "33", {"--from", "bin", "--font", "Unifont"}, 2,
-            "--font, --shift and --encoding are for characters captured from a font");
-        add("bad source", "33", {"--from", "pdf"}, 2, "--from: 'pdf' is not one of font, text,");
+            "--font does not apply to --from bin: it is for --from font");
+        add("bad source", "33", {"--from", "pdf"}, 2, "--from: 'pdf' is not one of font, bin,");
     }
 
     void sizeFaults() {

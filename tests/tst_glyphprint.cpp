@@ -1,15 +1,16 @@
-// The glyph printer against QPainter::drawText as the canvas prints, pixel for pixel: every
+// The glyph printer against QPainter::drawText, pixel for pixel and advance for advance: every
 // character of GB2312, of U+4E00..U+9FA5 and of printable ASCII, in each font and size it serves;
 // and the texts and fonts it must leave to drawText.
+#include "capture/capture.h"
 #include "capture/fonts.h"
 #include "capture/glyphprint.h"
-#include "grid/surface.h"
-#include "tests/support.h"
 
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QRawFont>
 #include <QStringDecoder>
+#include <QTest>
 
 #include <cstring>
 
@@ -37,18 +38,16 @@ QSize canvasFor(const QFont& font) {
     return QSize(font.pixelSize() + 12, font.pixelSize() + 12);
 }
 
-// What the canvas shows after printing the text with its top-left at the pixel.
-QImage drawn(const QFont& font, QPoint origin, const QString& text) {
-    Surface canvas(canvasFor(font));
-    canvas.setCurrentX(15.0f * origin.x());  // twips
-    canvas.setCurrentY(15.0f * origin.y());
-    canvas.Print(text, font);
-    return canvas.image();
-}
-
 QImage blank(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
+    return image;
+}
+
+// What drawText draws with the text's line's top-left at the pixel.
+QImage drawn(const QFont& font, QPoint origin, const QString& text) {
+    QImage image = blank(canvasFor(font));
+    DrawText(image, origin, text, font);
     return image;
 }
 
@@ -82,8 +81,8 @@ private slots:
                 << (pixels == 24 || pixels == 32 ? 1 : 29);
     }
 
-    // Printed where the face has the character and drawText draws it from that face; declined,
-    // the image untouched, for the private use cells.
+    // Printed where the face has the character and drawText draws it from that face, and
+    // advanced as Qt measures it; declined, the image untouched, for the private use cells.
     void printsAsDrawText() {
         QFETCH(QString, file);
         QFETCH(QFont, font);
@@ -91,7 +90,8 @@ private slots:
         QVERIFY2(QFile::exists(file), qPrintable(file + " is not installed"));
         QCOMPARE(QFontInfo(font).family(), font.family());
         QCOMPARE(QFontInfo(font).pixelSize(), font.pixelSize());
-        GlyphPrinter printer(file, 0, font);
+        GlyphPrinter printer({file, 0}, font);
+        const QFontMetrics metrics(font);
         const QRawFont face = QRawFont::fromFont(font);
         const QStringList texts = characters();
         const QPoint origin(3, 5);
@@ -103,8 +103,11 @@ private slots:
             const bool printed = printer.print(image, origin, text);
             const bool expected =
                 face.supportsCharacter(c) && QChar::category(c) != QChar::Other_PrivateUse;
+            int advance = -1;
+            if (printed) printer.ink(text, &advance);
             if (printed != expected ||
-                !same(image, expected ? drawn(font, origin, text) : blank(image.size())))
+                !same(image, expected ? drawn(font, origin, text) : blank(image.size())) ||
+                (printed && advance != metrics.horizontalAdvance(text)))
                 wrong << QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar('0')).toUpper();
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.mid(0, 20).join(' ')));
@@ -113,11 +116,10 @@ private slots:
     // Glyphs partly off the image are cut at its edges as drawText cuts them; a baseline on a half
     // pixel above the top (AR PL at 62 pixels has an ascent of 54.5) rounds down the image too.
     void clipsAtTheEdges() {
-        const std::pair<QString, QFont> fonts[] = {
-            {UnifontFile, PixelFont("Unifont", 16)},
-            {SungtiFile, PixelFont("AR PL SungtiL GB", 62)}};
+        const std::pair<QString, QFont> fonts[] = {{UnifontFile, PixelFont("Unifont", 16)},
+                                                   {SungtiFile, PixelFont("AR PL SungtiL GB", 62)}};
         for (const auto& [file, font] : fonts) {
-            GlyphPrinter printer(file, 0, font);
+            GlyphPrinter printer({file, 0}, font);
             const int size = canvasFor(font).width();
             for (QPoint origin :
                  {QPoint(-7, -9), QPoint(size - 6, size - 9), QPoint(-3, -60), QPoint(-3, -59)})
@@ -144,7 +146,7 @@ private slots:
 
     void declinesText() {
         QFETCH(QString, text);
-        GlyphPrinter printer(UnifontFile, 0, PixelFont("Unifont", 16));
+        GlyphPrinter printer({UnifontFile, 0}, PixelFont("Unifont", 16));
         QImage image = blank(QSize(24, 24));
         QVERIFY(!printer.print(image, QPoint(2, 2), text));
         QVERIFY(same(image, blank(image.size())));
@@ -171,11 +173,11 @@ private slots:
     void declinesFont() {
         QFETCH(QString, file);
         QFETCH(QFont, font);
-        GlyphPrinter printer(file, 0, font);
+        GlyphPrinter printer({file, 0}, font);
         QImage image = blank(QSize(80, 80));
         QVERIFY(!printer.print(image, QPoint(2, 2), QStringLiteral("国")));
     }
 };
 
-GLIMMET_TEST_MAIN(GlyphPrintTest)
+QTEST_MAIN(GlyphPrintTest)
 #include "tst_glyphprint.moc"

@@ -123,14 +123,17 @@ private slots:
         form->Texcd->setText(text);
         QTest::mouseClick(form->Comchange, Qt::LeftButton);
 
-        Surface canvas(CanvasSize);
-        const Glyph glyph = CaptureGlyph(canvas, text, form->PicText->font());
-        QCOMPARE(form->PicText->image(), canvas.image());
+        QImage canvas(form->PicText->image().size(), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        PrintText(canvas, {}, text, form->PicText->font());
+        const Glyph glyph = SampleGlyph(canvas, QRect(0, 0, 16, 16));
+        QCOMPARE(form->PicText->image(), canvas);
         const QStringList rows = GridRows(*form.form);
-        for (int i = 0; i < 256; ++i) QCOMPARE(rows[i / 16][i % 16] == '#', bool(glyph.ink[i]));
+        for (int i = 0; i < 256; ++i)
+            QCOMPARE(rows[i / 16][i % 16] == '#', glyph.at(i % 16, i / 16));
         CheckListingFollowsGrid(*form.form);
 
-        QImage print((QSizeF(CanvasSize) * scale()).toSize(), QImage::Format_RGB32);
+        QImage print((QSizeF(canvas.size()) * scale()).toSize(), QImage::Format_RGB32);
         print.setDevicePixelRatio(scale());
         print.fill(Qt::white);
         QPainter painter(&print);

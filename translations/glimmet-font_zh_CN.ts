@@ -16,42 +16,6 @@
         <translation>；您是不是想输入 %1？</translation>
     </message>
     <message>
-        <source>--%1: &apos;%2&apos; is not one of %3</source>
-        <translation>--%1：“%2”不是 %3 之一</translation>
-    </message>
-    <message>
-        <source>--size: &apos;%1&apos; is not N or WxH with each from 4 to %2</source>
-        <translation>--size：“%1”不是 N 或 宽x高，或者边长不在 4 至 %2 之间</translation>
-    </message>
-    <message>
-        <source>--shift: &apos;%1&apos; is not DY or DX,DY in whole pixels</source>
-        <translation>--shift：“%1”不是以整点数表示的 DY 或 DX,DY</translation>
-    </message>
-    <message>
-        <source>only an assembly table has data lines</source>
-        <translation>只有汇编字库才有数据行</translation>
-    </message>
-    <message>
-        <source>only a C or an assembly table has a name</source>
-        <translation>只有 C 或汇编字库才有名称</translation>
-    </message>
-    <message>
-        <source>a text table shows pixels, not bytes</source>
-        <translation>文本字库显示的是点，不是字节</translation>
-    </message>
-    <message>
-        <source>--%1 does not apply to --format %2: %3</source>
-        <translation>--%1 不适用于 --format %2：%3</translation>
-    </message>
-    <message>
-        <source>--name: &apos;%1&apos; is not a C identifier</source>
-        <translation>--name：“%1”不是合法的 C 标识符</translation>
-    </message>
-    <message>
-        <source>--db: &apos;%1&apos; is not a directive</source>
-        <translation>--db：“%1”不是合法的伪指令</translation>
-    </message>
-    <message>
         <source>no input: give TEXT, --input FILE or --charset SET</source>
         <translation>没有输入：请给出文字、--input 文件或 --charset 字符集</translation>
     </message>
@@ -64,48 +28,8 @@
         <translation>--encoding 只用于 --input 给出的文件</translation>
     </message>
     <message>
-        <source>--format bin does not write to a terminal; use -o FILE or a pipe</source>
-        <translation>--format bin 不输出到终端；请用 -o 文件或管道</translation>
-    </message>
-    <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>未知选项“%1”</translation>
-    </message>
-    <message>
         <source>; see &apos;glimmet-font --help&apos;</source>
         <translation>；请参阅“glimmet-font --help”</translation>
-    </message>
-    <message>
-        <source>cannot write standard output: %1</source>
-        <translation>无法写入标准输出：%1</translation>
-    </message>
-    <message>
-        <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>无法写入“%1”：%2</translation>
-    </message>
-    <message>
-        <source>libpng cannot draw &apos;%1&apos;</source>
-        <translation>libpng 无法绘制“%1”</translation>
-    </message>
-    <message>
-        <source>no font family &apos;%1&apos; is installed</source>
-        <translation>未安装字体族“%1”</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a font file</source>
-        <translation>“%1”不是字体文件</translation>
-    </message>
-    <message>
-        <source>no such font file &apos;%1&apos;</source>
-        <translation>字体文件“%1”不存在</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is a bitmap font without a %2-pixel size; its sizes: %3</source>
-        <translation>“%1”是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; cannot be loaded</source>
-        <translation>无法加载“%1”</translation>
     </message>
     <message>
         <source>the text arguments</source>
@@ -117,7 +41,7 @@
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
+        <translation>无法读取%1：%2</translation>
     </message>
     <message>
         <source>; if it is %1, give --encoding %2</source>
@@ -129,27 +53,19 @@
     </message>
     <message>
         <source>%1 is not valid %2: byte 0x%3 at offset %4</source>
-        <translation>%1 不是有效的 %2：偏移 %4 处的字节 0x%3</translation>
+        <translation>%1不是有效的 %2：偏移 %4 处的字节 0x%3</translation>
     </message>
     <message>
         <source>no character to convert in %1</source>
-        <translation>%1 中没有可转换的字符</translation>
+        <translation>%1中没有可转换的字符</translation>
     </message>
     <message>
         <source>warning: %1</source>
         <translation>警告：%1</translation>
     </message>
     <message>
-        <source>warning: and %1 more characters likewise</source>
-        <translation>警告：另有 %1 个字符情况相同</translation>
-    </message>
-    <message>
         <source>the capture font has no glyph for %1; the table holds what the window captures for it</source>
         <translation>取模字体中没有 %1 的字形；字库中是窗口对它取模所得的字模</translation>
-    </message>
-    <message>
-        <source>--index and --slots do not go together</source>
-        <translation>--index 和 --slots 不能同时使用</translation>
     </message>
     <message>
         <source> and %1 more</source>
@@ -160,32 +76,12 @@
         <translation>--index gb2312：以下字符没有 GB2312 编码：%1</translation>
     </message>
     <message>
-        <source>--target as31 is an assembler: give --format asm</source>
-        <translation>--target as31 是汇编器：请用 --format asm</translation>
-    </message>
-    <message>
-        <source>--header needs --format c</source>
-        <translation>--header 需要 --format c</translation>
-    </message>
-    <message>
-        <source>--header and --output name the same file</source>
-        <translation>--header 和 --output 指向同一个文件</translation>
-    </message>
-    <message>
-        <source>--index and --slots need --format c or asm</source>
-        <translation>--index 和 --slots 需要 --format c 或 asm</translation>
-    </message>
-    <message>
-        <source>--slots needs --charset gb2312</source>
-        <translation>--slots 需要 --charset gb2312</translation>
-    </message>
-    <message>
         <source>%1 (%2) loses ink outside its %3 x %4 square</source>
         <translation>%1 (%2) 有笔画超出 %3 x %4 的字模范围而被截去</translation>
     </message>
     <message>
         <source>no character of %1 has a width to show in a strip</source>
-        <translation>%1 中没有任何有宽度的字符可排成长条</translation>
+        <translation>%1中没有任何有宽度的字符可排成长条</translation>
     </message>
     <message>
         <source>%1 bytes are no whole number of glyphs of %2 x %3 pixels, %4 bytes each: %5 left over</source>
@@ -213,7 +109,7 @@
     </message>
     <message>
         <source>no glyph to convert in %1</source>
-        <translation>%1 中没有可转换的字模</translation>
+        <translation>%1中没有可转换的字模</translation>
     </message>
     <message>
         <source>the image is %1 pixels: no whole number of %2 glyphs</source>
@@ -224,10 +120,6 @@
         <translation>图像为 %1 点，大于字模的上限 %2 x %2；请用 --size 把它切成字模</translation>
     </message>
     <message>
-        <source>the image is %1 pixels, less than a glyph&apos;s 4 x 4</source>
-        <translation>图像为 %1 点，小于字模的下限 4 x 4</translation>
-    </message>
-    <message>
         <source>not a PNG, BMP or GIF image</source>
         <translation>不是 PNG、BMP 或 GIF 图像</translation>
     </message>
@@ -236,207 +128,8 @@
         <translation>无法读取 %1 图像：%2</translation>
     </message>
     <message>
-        <source>Usage: glimmet-font [OPTION]... [TEXT]...
-Writes a font table for LED dot-matrix displays: every character of the TEXT arguments, of a
-file, or of a whole character set, captured as the Glimmet window captures one, at any size
-from 4 x 4 to 64 x 64 pixels (16 x 16 and 32 bytes a glyph unless told otherwise).
-
-Input (exactly one):
-  TEXT...                the characters of the arguments, in order (after --, a TEXT may
-                         start with -)
-  -i, --input FILE       the characters of a file; - is standard input
-  --charset SET          gb2312 (7,445 characters), gb2312-hanzi (6,763) or ascii (95)
-  --encoding NAME        the encoding of the file: utf-8 (default), gbk, gb18030, big5,
-                         utf-16 (by its byte order mark, else little-endian), utf-16le or
-                         utf-16be; a file that starts with a UTF-16 byte order mark needs none
-
-Glyphs read from -i FILE instead of captured:
-  --from FORMAT          font (default): capture the characters from the font;
-                         text: glyphs as --format text writes them, or drawn by hand under a
-                         heading &apos;# NAME&apos;, their size read from them;
-                         bin: a table of --size glyphs laid out as --scan, --lsb-first and
-                         --negative (or --board) say; with --charset gb2312 (or ascii at a
-                         half-width size) the slots --format bin writes, empty ones left out,
-                         with another --charset its characters in order;
-                         image: a PNG, BMP or GIF, a glyph of --size in each cell, left to
-                         right and top to bottom; without --size the image is one glyph
-  --threshold N          an opaque pixel darker than N (0 to 255, default 128) is lit
-  --dither               Floyd-Steinberg dithering, for photographs
-
-Output:
-  -f, --format FORMAT    c (default), asm, bin or text (# for a lit LED, . for an unlit one);
-                         bin with --charset gb2312 writes 87 x 94 slots (HZK16 at 16, HZK12
-                         at 12), with --charset ascii at a half-width size 256 slots (ASC16
-                         at 8x16, ASC12 at 8x12); bin goes to a file or a pipe, never to a
-                         terminal
-  -o, --output FILE      write to FILE, whole or not at all (default: standard output)
-  --target TOOLCHAIN     what compiles or assembles the table: c (default: portable C,
-                         assembly with DB 0FCH), keil (C51 code memory, A51), sdcc (__code,
-                         sdas8051 with .db 0xFC), as31 (assembly only, .db 0FCH) or avr
-                         (avr-gcc PROGMEM, avr-as with .byte 0xFC)
-  --header FILE          also write a C header declaring the table (extern), for projects of
-                         several source files; the table itself is then not static
-  --name IDENT           the name of the C array and the assembly label (default glyphs)
-  --db WORD              the assembly data directive (default: the target&apos;s)
-  --index gb2312         C and asm: each glyph as a record, its two GB2312 bytes first
-  --slots                C and asm, with --charset gb2312: all 87 x 94 slots, blank ones
-                         included; the glyph of code (hi, lo) is (hi - 0xA1) * 94 + lo - 0xA1
-  --sheet FILE.png       also draw every glyph as LEDs on a proof sheet; more than 1,024
-                         glyphs go on pages of 1,024, FILE-1.png, FILE-2.png and so on
-  --strip                the whole input as one picture H pixels high, each character as
-                         wide as the font draws it (8 for a letter and 16 for a hanzi in
-                         Unifont at 16); zero-width characters take no column. With
-                         --scan columns, the columns a scrolling sign shifts out. The C
-                         array is NAME[BYTES] with NAME_WIDTH and NAME_HEIGHT (default
-                         name strip)
-  --preview FILE.gif     also write an animated GIF of the input as a strip scrolling
-                         across a sign, one column a frame every 50 ms, looping forever
-  --sign-width N         the preview&apos;s sign, N LEDs wide, from 1 to 1024 (default 64)
-
-Glyphs:
-  -s, --size SIZE        N for N x N pixels or WxH, each from 4 to 64 (default 16); the font&apos;s
-                         em is H pixels, and 8x16 is the left half of 16x16
-  --font FONT            an installed family or a font file (TTF, OTF, TTC, PCF, BDF,
-                         .pcf.gz); bitmap fonts only at the sizes they have. By default:
-                         Unifont at 16, WenQuanYi Bitmap Song at 12, 13 and 15, and
-                         AR PL SungtiL GB at every other size
-  --shift [DX,]DY        move the print DY pixels down (up when negative) and DX right, for
-                         a font that sits high or low in its em
-
-Layout (not for --format text, which shows pixels rather than bytes):
-  --board NAME           the layout and size a board needs: ssd1306 or sh1106 (OLED pages,
-                         any size), max7219 (8x8 rows), 74hc595 (16x16 rows, negative),
-                         hub12 (P10 panels, 16x16 rows, negative) or st7920 (12864 LCD
-                         graphics, 16x16 rows); --scan, --size, --lsb-first and --negative
-                         given with it win wherever they stand
-  --scan ORDER           rows (default): across rows, each row as W/8 bytes (rounded up)
-                         from the left; columns: down columns, each column as H/8 bytes
-                         from the top; pages: bands of eight rows, one byte a column, the
-                         top pixel in bit 0; bits past a glyph&apos;s edge are always 0
-  --lsb-first            the first pixel of a byte in bit 0 (for pages: the top pixel in bit 7)
-  --negative             a lit LED is a 0 bit
-  --unique               each character once, at its first appearance; in C and asm the
-                         text follows as indexes into the table (NAME_text)
-
-  -h, --help             show this help
-  --version              show the version
-
-The names of formats, sets, orders and encodings may be given in any case.
-Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage error.
-</source>
-        <translation>用法：glimmet-font [选项]... [文字]...
-为 LED 点阵屏生成字库：把文字参数、文件或整个字符集中的每个字符按 Glimmet 窗口的方式
-取模，字模可为 4 x 4 至 64 x 64 点（默认 16 x 16，每个字模 32 字节）。
-
-输入（三者选一）：
-  文字...                参数中的字符，依次取模（在 -- 之后，文字可以 - 开头）
-  -i, --input 文件       文件中的字符；- 表示标准输入
-  --charset 字符集       gb2312（7,445 个字符）、gb2312-hanzi（6,763 个）或 ascii（95 个）
-  --encoding 编码        文件的编码：utf-8（默认）、gbk、gb18030、big5、utf-16（按字节
-                         顺序标记，没有时按小端）、utf-16le 或 utf-16be；以 UTF-16 字节顺序
-                         标记开头的文件无需指定
-
-从 -i 文件读取字模（不取模）：
-  --from 格式            font（默认）：从字体取模；
-                         text：--format text 写出的点阵，或在“# 名字”标题下手绘的字模，
-                         尺寸从字模中读出；
-                         bin：由 --size 大小的字模组成的字库，排列由 --scan、--lsb-first
-                         和 --negative（或 --board）说明；配合 --charset gb2312（或半角
-                         尺寸下的 ascii）按 --format bin 写出的字位读取，略去空字位，配合
-                         其他 --charset 则按该字符集的顺序对应字符；
-                         image：PNG、BMP 或 GIF 图像，每个 --size 大小的格子一个字模，
-                         从左到右、从上到下；不给 --size 时整幅图像是一个字模
-  --threshold N          不透明且暗于 N（0 至 255，默认 128）的像素为亮点
-  --dither               Floyd-Steinberg 抖动，用于照片
-
-输出：
-  -f, --format 格式      c（默认）、asm、bin 或 text（# 为亮点，. 为暗点）；bin 配合
-                         --charset gb2312 写出 87 x 94 个字位（16 点即 HZK16，12 点即 HZK12），
-                         配合 --charset ascii 在半角尺寸下写出 256 个字位（8x16 即 ASC16，
-                         8x12 即 ASC12）；bin 只写入文件或管道，不输出到终端
-  -o, --output 文件      写入文件，要么完整写入，要么不写（默认：标准输出）
-  --target 工具链        编译或汇编字库所用的工具：c（默认：通用 C，汇编为 DB 0FCH）、
-                         keil（C51 code 存储区，A51）、sdcc（__code，sdas8051 的 .db 0xFC）、
-                         as31（只用于汇编，.db 0FCH）或 avr（avr-gcc 的 PROGMEM，avr-as
-                         的 .byte 0xFC）
-  --header 文件          另外写出声明字库（extern）的 C 头文件，用于多个源文件的工程；
-                         此时字库本身不再是 static
-  --name 标识符          C 数组名和汇编标号（默认 glyphs）
-  --db 伪指令            汇编数据伪指令（默认：工具链自己的）
-  --index gb2312         C 和汇编：每个字模作为一条记录，前面是它的两个 GB2312 字节
-  --slots                C 和汇编，配合 --charset gb2312：全部 87 x 94 个字位，包括空字位；
-                         编码 (hi, lo) 的字模序号为 (hi - 0xA1) * 94 + lo - 0xA1
-  --sheet 文件.png       另外把每个字模画成 LED 点阵校样图；超过 1,024 个字模时分页，
-                         每页 1,024 个：文件-1.png、文件-2.png，依此类推
-  --strip                把全部输入作为一幅高 H 点的图，每个字符按字体画出的宽度排列
-                         （Unifont 16 点时字母 8 点、汉字 16 点）；零宽字符不占列。配合
-                         --scan columns 即滚动屏逐列移出的数据。C 数组为 NAME[字节数]，
-                         另有 NAME_WIDTH 和 NAME_HEIGHT（默认名称 strip）
-  --preview 文件.gif     另外写出输入作为长条在屏上滚动的 GIF 动画，每 50 毫秒移动一列，
-                         循环播放
-  --sign-width N         预览中屏的宽度，N 个 LED，1 至 1024（默认 64）
-
-字模：
-  -s, --size 尺寸        N 表示 N x N 点，或 宽x高，各为 4 至 64（默认 16）；字体的 em 为
-                         “高”点，8x16 是 16x16 的左半部分
-  --font 字体            已安装的字体族或字体文件（TTF、OTF、TTC、PCF、BDF、.pcf.gz）；
-                         点阵字体只能用它自带的尺寸。默认：16 点用 Unifont，12、13、15 点用
-                         文泉驿点阵宋体（WenQuanYi Bitmap Song），其他尺寸用 AR PL SungtiL GB
-  --shift [DX,]DY        把字形下移 DY 点（负数为上移）、右移 DX 点，用于在 em 中偏高
-                         或偏低的字体
-
-取模方式（不适用于 --format text，它显示的是点，不是字节）：
-  --board 板型           按常见板子设定取模方式和尺寸：ssd1306 或 sh1106（OLED 按页，
-                         任意尺寸）、max7219（8x8 逐行）、74hc595（16x16 逐行，阴码）、
-                         hub12（P10 单元板，16x16 逐行，阴码）或 st7920（12864 液晶图形
-                         方式，16x16 逐行）；同时给出的 --scan、--size、--lsb-first 和
-                         --negative 无论位置如何都优先
-  --scan 顺序            rows（默认）：逐行，每行 W/8 个字节（向上取整），从左到右；
-                         columns：逐列，每列 H/8 个字节，从上到下；pages：按页，每页八行，
-                         每列一个字节，最上一点在第 0 位；超出字模边缘的位总是 0
-  --lsb-first            字节的第一个点在第 0 位（pages 时：最上一点在第 7 位）
-  --negative             阴码：亮点为 0 位（默认为阳码：亮点为 1 位）
-  --unique               每个字符只取一次，保留第一次出现的位置；C 和汇编字库后面另附
-                         按文字顺序排列的字模序号（NAME_text）
-
-  -h, --help             显示本帮助
-  --version              显示版本
-
-格式、字符集、取模顺序和编码的名称不区分大小写。
-退出状态：0 表示成功，1 表示输入或输出失败，2 表示用法错误。
-</translation>
-    </message>
-    <message>
-        <source>--sign-width: &apos;%1&apos; is not a whole number from 1 to 1024</source>
-        <translation>--sign-width：“%1”不是 1 至 1024 之间的整数</translation>
-    </message>
-    <message>
-        <source>--sheet draws glyphs, not a strip: see it with --preview</source>
-        <translation>--sheet 画的是字模，不是长条：长条请用 --preview 查看</translation>
-    </message>
-    <message>
-        <source>--strip is one picture: --header, --index, --slots and --unique are for tables of glyphs</source>
-        <translation>--strip 只生成一幅图：--header、--index、--slots 和 --unique 只用于字模表</translation>
-    </message>
-    <message>
-        <source>--threshold: &apos;%1&apos; is not a number from 0 to 255</source>
-        <translation>--threshold：“%1”不是 0 至 255 之间的数</translation>
-    </message>
-    <message>
         <source>--from reads --input FILE: give it and no TEXT</source>
         <translation>--from 读取 --input 文件：请给出文件，不要给出文字</translation>
-    </message>
-    <message>
-        <source>--font, --shift and --encoding are for characters captured from a font</source>
-        <translation>--font、--shift 和 --encoding 只用于从字体取模的字符</translation>
-    </message>
-    <message>
-        <source>--from text takes the size of its glyphs: leave out --size</source>
-        <translation>--from text 使用字模自身的尺寸：请去掉 --size</translation>
-    </message>
-    <message>
-        <source>--threshold and --dither are for --from image</source>
-        <translation>--threshold 和 --dither 只用于 --from image</translation>
     </message>
     <message>
         <source>the 87 x 94 slots of GB2312</source>
@@ -483,10 +176,6 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
         <translation>字模最多 %1 行</translation>
     </message>
     <message>
-        <source>the glyph is %1 x %2 pixels; a side is 4 to %3</source>
-        <translation>字模为 %1 x %2 点；每边应为 4 至 %3</translation>
-    </message>
-    <message>
         <source>the glyph has %1 rows, the glyphs before it %2</source>
         <translation>字模有 %1 行，前面的字模有 %2 行</translation>
     </message>
@@ -499,8 +188,606 @@ Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage e
         <translation>标题行中不能有 */</translation>
     </message>
     <message>
+        <source>and %1 more characters likewise</source>
+        <translation>另有 %1 个字符情况相同</translation>
+    </message>
+    <message>
+        <source>the image is %1 pixels, less than a glyph&apos;s %2 x %2</source>
+        <translation>图像为 %1 点，小于字模的下限 %2 x %2</translation>
+    </message>
+    <message>
+        <source>the glyph is %1 x %2 pixels; a side is %3 to %4</source>
+        <translation>字模为 %1 x %2 点；每边应为 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>SSD1306 OLEDs: pages, any size</source>
+        <translation>SSD1306 OLED：按页，任意尺寸</translation>
+    </message>
+    <message>
+        <source>SH1106 OLEDs: pages, any size</source>
+        <translation>SH1106 OLED：按页，任意尺寸</translation>
+    </message>
+    <message>
+        <source>MAX7219 modules: 8 x 8 rows</source>
+        <translation>MAX7219 模块：8 x 8 逐行</translation>
+    </message>
+    <message>
+        <source>74HC595 matrices: 16 x 16 rows, negative</source>
+        <translation>74HC595 点阵：16 x 16 逐行，阴码</translation>
+    </message>
+    <message>
+        <source>HUB12 (P10) panels: 16 x 16 rows, negative</source>
+        <translation>HUB12（P10）单元板：16 x 16 逐行，阴码</translation>
+    </message>
+    <message>
+        <source>ST7920 12864 LCDs, graphics: 16 x 16 rows</source>
+        <translation>ST7920 12864 液晶图形方式：16 x 16 逐行</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> 和 </translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to %2: it is for %3</source>
+        <translation>--%1 不适用于 %2：只有 %3 接受它</translation>
+    </message>
+    <message>
+        <source>the characters captured from a font, as the window
+captures them</source>
+        <translation>从字体取模的字符，与窗口取模相同</translation>
+    </message>
+    <message>
+        <source>a C array of the glyphs&apos; bytes</source>
+        <translation>字模字节组成的 C 数组</translation>
+    </message>
+    <message>
+        <source>assembly data lines of the glyphs&apos; bytes</source>
+        <translation>字模字节组成的汇编数据行</translation>
+    </message>
+    <message>
+        <source>the bytes alone; with --charset gb2312 the 87 x 94
+slots of HZK16 (HZK12 at 12), with --charset ascii
+at a half-width size the 256 of ASC16 (ASC12 at
+8x12)</source>
+        <translation>只有字节；配合 --charset gb2312 为 HZK16 的 87 x 94
+个字位（12 点即 HZK12），配合 --charset ascii 在半角
+尺寸下为 ASC16 的 256 个字位（8x12 即 ASC12）</translation>
+    </message>
+    <message>
+        <source>pictures, # for a lit LED and . for an unlit one,
+each under a heading: U+ and its code points, or #
+and a name</source>
+        <translation>点阵图，# 为亮点，. 为暗点，每个字模前有标题行：
+U+ 加码位，或 # 加名字</translation>
+    </message>
+    <message>
+        <source>a PNG, BMP or GIF, a glyph of --size in each cell,
+left to right and top to bottom (without --size, one
+glyph)</source>
+        <translation>PNG、BMP 或 GIF 图像，每个 --size 大小的格子一个
+字模，从左到右、从上到下（不给 --size 时为一个字模）</translation>
+    </message>
+    <message>
+        <source>--format %1 does not write to a terminal; use -o FILE or a pipe</source>
+        <translation>--format %1 不输出到终端；请用 -o 文件或管道</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许的操作</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘限额</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个目录</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>文件名过长</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>符号链接的层数过多</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>没有那个设备或地址</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>断开的管道</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>设备或资源忙</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>文本文件忙</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>无效的跨设备链接</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory</source>
+        <translation>无法分配内存</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入%1：%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>皆可</translation>
+    </message>
+    <message>
+        <source>Usage: glimmet-font [OPTION]... [TEXT]...
+Writes a font table for LED dot-matrix displays: every character of the TEXT
+arguments, of a file, or of a whole character set, captured as the Glimmet
+window captures one, at any size from 4 x 4 to 64 x 64 pixels (16 x 16 and 32
+bytes a glyph unless told otherwise).
+</source>
+        <translation>用法：glimmet-font [选项]... [文字]...
+为 LED 点阵屏生成字库：把文字参数、文件或整个字符集中的每个字符按 Glimmet
+窗口的方式取模，字模可为 4 x 4 至 64 x 64 点（默认 16 x 16，每个字模 32 字节）。
+</translation>
+    </message>
+    <message>
+        <source>
+Input (exactly one):
+</source>
+        <translation>
+输入（三者选一）：
+</translation>
+    </message>
+    <message>
+        <source>the characters of the arguments, in order (after
+--, a TEXT may start with -)</source>
+        <translation>参数中的字符，依次取模（在 -- 之后，文字可以 - 开头）</translation>
+    </message>
+    <message>
+        <source>
+Glyphs read from -i FILE instead of captured:
+</source>
+        <translation>
+从 -i 文件读取字模（不取模）：
+</translation>
+    </message>
+    <message>
+        <source>
+Output:
+</source>
+        <translation>
+输出：
+</translation>
+    </message>
+    <message>
+        <source>
+Glyphs:
+</source>
+        <translation>
+字模：
+</translation>
+    </message>
+    <message>
+        <source>
+Layout (for the formats of bytes):
+</source>
+        <translation>
+取模方式（用于字节格式）：
+</translation>
+    </message>
+    <message>
+        <source>
+Formats (--from reads them, --format writes them):
+</source>
+        <translation>
+格式（--from 读取，--format 写出）：
+</translation>
+    </message>
+    <message>
+        <source>
+The names of formats, sets, orders and encodings may be given in any case.
+Exit status: 0 on success, 1 when the input or the output fails, 2 for a usage
+error.
+</source>
+        <translation>
+格式、字符集、取模顺序和编码的名称不区分大小写。
+退出状态：0 表示成功，1 表示输入或输出失败，2 表示用法错误。
+</translation>
+    </message>
+    <message>
+        <source>--%1: %2 is not a whole number from %3 to %4</source>
+        <translation>--%1：%2不是 %3 至 %4 之间的整数</translation>
+    </message>
+    <message>
+        <source>--size: %1 is not N or WxH with each from %2 to %3</source>
+        <translation>--size：%1不是 N 或 宽x高，或者边长不在 %2 至 %3 之间</translation>
+    </message>
+    <message>
+        <source>--shift: %1 is not DY or DX,DY in whole pixels</source>
+        <translation>--shift：%1不是以整点数表示的 DY 或 DX,DY</translation>
+    </message>
+    <message>
+        <source>--db: %1 is not a directive</source>
+        <translation>--db：%1不是合法的伪指令</translation>
+    </message>
+    <message>
+        <source>the characters of a file; - is standard input</source>
+        <translation>文件中的字符；- 表示标准输入</translation>
+    </message>
+    <message>
+        <source>gb2312 (7,445 characters), gb2312-hanzi (6,763) or
+ascii (95)</source>
+        <translation>gb2312（7,445 个字符）、gb2312-hanzi（6,763 个）或
+ascii（95 个）</translation>
+    </message>
+    <message>
+        <source>the encoding of the file: utf-8 (default), gbk,
+gb18030, big5, utf-16 (by its byte order mark, else
+little-endian), utf-16le or utf-16be; a file that
+starts with a UTF-16 byte order mark needs none</source>
+        <translation>文件的编码：utf-8（默认）、gbk、gb18030、big5、
+utf-16（按字节顺序标记，没有时按小端）、utf-16le 或
+utf-16be；以 UTF-16 字节顺序标记开头的文件无需指定</translation>
+    </message>
+    <message>
+        <source>where the glyphs come from: font (the default) or a
+format below that reads</source>
+        <translation>字模的来源：font（默认，从字体取模）或下列可读取的格式</translation>
+    </message>
+    <message>
+        <source>an opaque pixel darker than N (0 to 255, default 128)
+is lit</source>
+        <translation>不透明且暗于 N（0 至 255，默认 128）的像素为亮点</translation>
+    </message>
+    <message>
+        <source>Floyd-Steinberg dithering, for photographs</source>
+        <translation>Floyd-Steinberg 抖动，用于照片</translation>
+    </message>
+    <message>
+        <source>what to write: c (the default) or a format below
+that writes</source>
+        <translation>写出的格式：c（默认）或下列可写出的格式</translation>
+    </message>
+    <message>
+        <source>write to FILE, whole or not at all (default and -:
+standard output)</source>
+        <translation>写入文件，要么完整写入，要么不写（默认及 -：标准输出）</translation>
+    </message>
+    <message>
+        <source>what compiles or assembles the table:</source>
+        <translation>编译或汇编字库所用的工具链：</translation>
+    </message>
+    <message>
+        <source>also write a C header declaring the table (extern),
+for projects of several source files; the table
+itself is then not static and includes it</source>
+        <translation>另外写出声明字库（extern）的 C 头文件，用于多个源文件
+的工程；此时字库本身不再是 static，并包含该头文件</translation>
+    </message>
+    <message>
+        <source>the name of the C array and the assembly label
+(default glyphs)</source>
+        <translation>C 数组名和汇编标号（默认 glyphs）</translation>
+    </message>
+    <message>
+        <source>the assembly data directive (default: the target&apos;s)</source>
+        <translation>汇编数据伪指令（默认：工具链自己的）</translation>
+    </message>
+    <message>
+        <source>gb2312: each glyph as a record, its two GB2312 bytes
+first</source>
+        <translation>gb2312：每个字模作为一条记录，前面是它的两个 GB2312
+字节</translation>
+    </message>
+    <message>
+        <source>with --charset gb2312: all 87 x 94 slots, blank ones
+included; the glyph of code (hi, lo) is
+(hi - 0xA1) * 94 + lo - 0xA1</source>
+        <translation>配合 --charset gb2312：全部 87 x 94 个字位，包括空字位；
+编码 (hi, lo) 的字模序号为 (hi - 0xA1) * 94 + lo - 0xA1</translation>
+    </message>
+    <message>
+        <source>each character once, at its first appearance; in C
+and asm the text follows as indexes into the table
+(NAME_text)</source>
+        <translation>每个字符只取一次，保留第一次出现的位置；C 和汇编字库
+后面另附按文字顺序排列的字模序号（NAME_text）</translation>
+    </message>
+    <message>
+        <source>also draw every glyph as LEDs on a proof sheet; more
+than 1,024 glyphs go on pages of 1,024, FILE-1.png,
+FILE-2.png and so on</source>
+        <translation>另外把每个字模画成 LED 点阵校样图；超过 1,024 个字模时
+分页，每页 1,024 个：文件-1.png、文件-2.png，依此类推</translation>
+    </message>
+    <message>
+        <source>the whole input as one picture H pixels high, each
+character as wide as the font draws it (8 for a
+letter and 16 for a hanzi in Unifont at 16);
+zero-width characters take no column. With --scan
+columns, the columns a scrolling sign shifts out.
+The C array is NAME[BYTES] with NAME_WIDTH and
+NAME_HEIGHT (default name strip)</source>
+        <translation>把全部输入作为一幅高 H 点的图，每个字符按字体画出的宽度
+排列（Unifont 16 点时字母 8 点、汉字 16 点）；零宽字符
+不占列。配合 --scan columns 即滚动屏逐列移出的数据。
+C 数组为 NAME[字节数]，另有 NAME_WIDTH 和 NAME_HEIGHT
+（默认名称 strip）</translation>
+    </message>
+    <message>
+        <source>also write an animated GIF of the input as a strip
+scrolling across a sign, one column a frame every
+50 ms, looping forever</source>
+        <translation>另外写出输入作为长条在屏上滚动的 GIF 动画，每 50 毫秒
+移动一列，循环播放</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s sign, N LEDs wide, from 1 to 1024
+(default 64)</source>
+        <translation>预览中屏的宽度，N 个 LED，1 至 1024（默认 64）</translation>
+    </message>
+    <message>
+        <source>N for N x N pixels or WxH, each from 4 to 64 (default
+16); the font&apos;s em is H pixels, and 8x16 is the left
+half of 16x16</source>
+        <translation>N 表示 N x N 点，或 宽x高，各为 4 至 64（默认 16）；
+字体的 em 为“高”点，8x16 是 16x16 的左半部分</translation>
+    </message>
+    <message>
+        <source>an installed family or a font file (TTF, OTF, TTC,
+PCF, BDF, .pcf.gz); bitmap fonts only at the sizes
+they have. By default: Unifont at 16, WenQuanYi
+Bitmap Song at 12, 13 and 15, and AR PL SungtiL GB
+at every other size</source>
+        <translation>已安装的字体族或字体文件（TTF、OTF、TTC、PCF、BDF、
+.pcf.gz）；点阵字体只能用它自带的尺寸。默认：16 点用
+Unifont，12、13、15 点用文泉驿点阵宋体（WenQuanYi
+Bitmap Song），其他尺寸用 AR PL SungtiL GB</translation>
+    </message>
+    <message>
+        <source>move the print DY pixels down (up when negative) and
+DX right, for a font that sits high or low in its em</source>
+        <translation>把字形下移 DY 点（负数为上移）、右移 DX 点，用于在 em
+中偏高或偏低的字体</translation>
+    </message>
+    <message>
+        <source>the layout and size a board needs; --scan, --size,
+--lsb-first and --negative given with it win:</source>
+        <translation>按板子设定取模方式和尺寸；同时给出的 --scan、--size、
+--lsb-first 和 --negative 优先：</translation>
+    </message>
+    <message>
+        <source>rows (default): across rows, each row as W/8 bytes
+(rounded up) from the left; columns: down columns,
+each column as H/8 bytes from the top; pages: bands
+of eight rows, one byte a column, the top pixel in
+bit 0; bits past a glyph&apos;s edge are always 0</source>
+        <translation>rows（默认）：逐行，每行 W/8 个字节（向上取整），从左
+到右；columns：逐列，每列 H/8 个字节，从上到下；
+pages：按页，每页八行，每列一个字节，最上一点在第 0
+位；超出字模边缘的位总是 0</translation>
+    </message>
+    <message>
+        <source>the first pixel of a byte in bit 0 (for pages: the
+top pixel in bit 7)</source>
+        <translation>字节的第一个点在第 0 位（pages 时：最上一点在第 7 位）</translation>
+    </message>
+    <message>
+        <source>a lit LED is a 0 bit</source>
+        <translation>阴码：亮点为 0 位（默认为阳码：亮点为 1 位）</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>显示本帮助</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>显示版本</translation>
+    </message>
+    <message>
+        <source>--%1: %2 is not one of %3</source>
+        <translation>--%1：%2不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知选项%1</translation>
+    </message>
+    <message>
+        <source>--%1 takes no value</source>
+        <translation>--%1 不带值</translation>
+    </message>
+    <message>
+        <source>missing value after %1</source>
+        <translation>%1之后缺少值</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>%1 is already the input or another output of this run</source>
+        <translation>%1已是本次运行的输入或另一个输出</translation>
+    </message>
+    <message>
+        <source>libpng cannot draw %1</source>
+        <translation>libpng 无法绘制%1</translation>
+    </message>
+    <message>
+        <source>portable C (the default), assembly with DB 0FCH</source>
+        <translation>通用 C（默认），汇编为 DB 0FCH</translation>
+    </message>
+    <message>
+        <source>Keil C51&apos;s code memory, and A51</source>
+        <translation>Keil C51 的 code 存储区，以及 A51</translation>
+    </message>
+    <message>
+        <source>SDCC&apos;s __code, and sdas8051 with .db 0xFC</source>
+        <translation>SDCC 的 __code，以及 sdas8051 的 .db 0xFC</translation>
+    </message>
+    <message>
+        <source>as31, assembly alone, with .db 0FCH</source>
+        <translation>as31，只用于汇编，.db 0FCH</translation>
+    </message>
+    <message>
+        <source>avr-gcc&apos;s PROGMEM, and avr-as with .byte 0xFC</source>
+        <translation>avr-gcc 的 PROGMEM，以及 avr-as 的 .byte 0xFC</translation>
+    </message>
+    <message>
+        <source>no font family %1 is installed</source>
+        <translation>未安装字体族%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a font file</source>
+        <translation>%1不是字体文件</translation>
+    </message>
+    <message>
+        <source>no such font file %1</source>
+        <translation>字体文件%1不存在</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font without a %2-pixel size; its sizes: %3</source>
+        <translation>%1是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded</source>
+        <translation>无法加载%1</translation>
+    </message>
+    <message>
+        <source>--target %1 is an assembler: give --format asm</source>
+        <translation>--target %1 是汇编器：请用 --format asm</translation>
+    </message>
+    <message>
+        <source>--index and --slots do not go together</source>
+        <translation>--index 和 --slots 不能同时使用</translation>
+    </message>
+    <message>
+        <source>--slots needs --charset gb2312</source>
+        <translation>--slots 需要 --charset gb2312</translation>
+    </message>
+    <message>
         <source>--strip and --preview show text captured from a font, not --from</source>
         <translation>--strip 和 --preview 显示的是从字体取模的文字，不能与 --from 同用</translation>
+    </message>
+    <message>
+        <source>--sheet draws glyphs, not a strip: see it with --preview</source>
+        <translation>--sheet 画的是字模，不是长条：长条请用 --preview 查看</translation>
+    </message>
+    <message>
+        <source>--strip is one picture: --header, --index, --slots and --unique are for tables of glyphs</source>
+        <translation>--strip 只生成一幅图：--header、--index、--slots 和 --unique 只用于字模表</translation>
+    </message>
+    <message>
+        <source>--name: %2 is not a C identifier</source>
+        <translation>--name：%2不是合法的 C 标识符</translation>
+    </message>
+    <message>
+        <source>TEXT...</source>
+        <translation>文字...</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>SET</source>
+        <translation>字符集</translation>
+    </message>
+    <message>
+        <source>ENCODING</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>FORMAT</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>TOOLCHAIN</source>
+        <translation>工具链</translation>
+    </message>
+    <message>
+        <source>IDENT</source>
+        <translation>标识符</translation>
+    </message>
+    <message>
+        <source>WORD</source>
+        <translation>伪指令</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>文件.png</translation>
+    </message>
+    <message>
+        <source>FILE.gif</source>
+        <translation>文件.gif</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>FONT</source>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>[DX,]DY</source>
+        <translation>[DX,]DY</translation>
+    </message>
+    <message>
+        <source>BOARD</source>
+        <translation>板型</translation>
+    </message>
+    <message>
+        <source>ORDER</source>
+        <translation>顺序</translation>
     </message>
 </context>
 </TS>

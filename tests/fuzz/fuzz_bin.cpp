@@ -12,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString charset = QString::fromLatin1(charsets[how >> 4 & 3]);
     QString error;
     const QByteArrayView table = Bytes(data + 3, size - 3);
-    const std::optional<ReadGlyphs> read = ReadBinGlyphs(table, glyph, layout, charset, error);
+    const std::optional<Source> read = ReadBinGlyphs(table, glyph, layout, charset, error);
     if (!read) return 0;
     Require(read->characters.distinct.size() == read->glyphs.size(), "a name for each glyph");
     for (const Glyph& one : read->glyphs) {
-        Require(one.size == glyph, "the size asked for");
+        Require(one.size() == glyph, "the size asked for");
         const std::vector<uint8_t> bytes = layout.bytes(one);
         Require(bytes.size() == size_t(layout.byteCount(glyph)), "a glyph's bytes");
-        Require(layout.glyph(bytes.data(), glyph).ink == one.ink, "bytes that read back the same");
+        Require(layout.glyph(bytes.data(), glyph).sameInk(one), "bytes that read back the same");
     }
     return 0;
 }

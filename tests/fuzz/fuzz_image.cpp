@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     reading.dither = data[1] & 1;
     if (data[1] & 2) reading.size = QSize(4 + data[2] % 61, 4 + data[3] % 61);
     QString error;
-    const std::optional<ReadGlyphs> read = ReadImageGlyphs(
+    const std::optional<Source> read = ReadImageGlyphs(
         QByteArray(reinterpret_cast<const char*>(data) + 4, qsizetype(size) - 4), reading, error);
     if (!read) {
         Require(!error.isEmpty(), "a reason");
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Require(!read->glyphs.empty(), "a glyph at least");
     for (const Glyph& glyph : read->glyphs)
-        Require(glyph.size == read->glyphs.front().size &&
-                    (!reading.size || glyph.size == *reading.size),
+        Require(glyph.size() == read->glyphs.front().size() &&
+                    (!reading.size || glyph.size() == *reading.size),
                 "one size, the one asked for");
     return 0;
 }

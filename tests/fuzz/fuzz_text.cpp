@@ -1,11 +1,10 @@
 // --from text: whatever it reads, written again as --format text, reads back the same.
 #include "font/readers.h"
-#include "font/table.h"
 #include "tests/fuzz/fuzzing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QString error;
-    const std::optional<ReadGlyphs> read = ReadTextGlyphs(Bytes(data, size), error);
+    const std::optional<Source> read = ReadTextGlyphs(Bytes(data, size), error);
     if (!read) {
         Require(error.startsWith(QLatin1String("line ")) || error.startsWith("not valid UTF-8"),
                 "a fault named by its place");
@@ -13,22 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const Characters& characters = read->characters;
     Require(characters.distinct.size() == read->glyphs.size(), "a glyph for each heading");
-    Table table;
-    table.format = Format::Text;
     QByteArray text;
     for (size_t i = 0; i < read->glyphs.size(); ++i) {
-        Require(read->glyphs[i].size == read->glyphs.front().size, "one size");
-        text += table.glyph(characters.distinct[i], characters.gb2312[i], characters.named[i],
-                            read->glyphs[i]);
+        Require(read->glyphs[i].size() == read->glyphs.front().size(), "one size");
+        text += TextGlyph(characters.distinct[i], characters.named[i], read->glyphs[i]);
     }
-    const std::optional<ReadGlyphs> again = ReadTextGlyphs(text, error);
+    const std::optional<Source> again = ReadTextGlyphs(text, error);
     Require(again.has_value(), "its own text reads");
     Require(again->characters.distinct == characters.distinct &&
                 again->characters.named == characters.named,
             "the same characters and names");
     for (size_t i = 0; i < read->glyphs.size(); ++i)
-        Require(again->glyphs[i].size == read->glyphs[i].size &&
-                    again->glyphs[i].ink == read->glyphs[i].ink,
-                "the same glyphs");
+        Require(again->glyphs[i].sameInk(read->glyphs[i]), "the same glyphs");
     return 0;
 }

@@ -1,9 +1,18 @@
-#include "font/picture.h"
+#include "font/layouttext.h"
 
 #include <algorithm>
 #include <bit>
 
 namespace {
+
+int bytesOf(int pixels) {
+    return (pixels + 7) / 8;
+}
+
+QString count(int bytes) {
+    static const char* const words[] = {"", "one byte", "two bytes", "three bytes"};
+    return bytes < 4 ? QString::fromLatin1(words[bytes]) : QStringLiteral("%1 bytes").arg(bytes);
+}
 
 struct Place {
     int byte, bit;
@@ -13,12 +22,11 @@ struct Place {
 std::vector<Place> places(const Layout& layout, QSize size, QSize shown) {
     Layout positive = layout;
     positive.negative = false;
-    Glyph glyph(size);
     std::vector<Place> found;
     for (int r = 0; r < shown.height(); ++r) {
         for (int c = 0; c < shown.width(); ++c) {
-            glyph.ink.assign(glyph.ink.size(), false);
-            glyph.ink[size.width() * r + c] = true;
+            Glyph glyph(size);
+            glyph.set(c, r);
             const std::vector<uint8_t> bytes = positive.bytes(glyph);
             const auto byte = std::find_if(bytes.begin(), bytes.end(), [](uint8_t b) { return b; });
             found.push_back({int(byte - bytes.begin()), std::countr_zero(*byte)});
@@ -73,4 +81,42 @@ QStringList BitPicture(const Layout& layout, QSize size) {
                            .arg(shown.height())
                            .arg(rows ? QStringLiteral("on the right") : QStringLiteral("below"))} +
            (rows ? across(found, shown) : down(found, shown));
+}
+
+QStringList LayoutDescription(const Layout& layout, QSize size) {
+    const int w = size.width(), h = size.height();
+    QString order, first = QStringLiteral("top");
+    switch (layout.scan) {
+        case Scan::Rows:
+            order = QStringLiteral("across rows: the rows from the top, each as %1 from the left")
+                        .arg(count(bytesOf(w)));
+            first = QStringLiteral("leftmost");
+            break;
+        case Scan::Columns:
+            order =
+                QStringLiteral("down columns: the columns from the left, each as %1 from the top")
+                    .arg(count(bytesOf(h)));
+            break;
+        case Scan::Pages:
+            order =
+                QStringLiteral(
+                    "in pages: %1 of eight pixel rows from the top, each band one byte a column "
+                    "from the left")
+                    .arg(bytesOf(h) == 1 ? QStringLiteral("one band")
+                                         : QStringLiteral("%1 bands").arg(bytesOf(h)));
+            break;
+    }
+    const int along = layout.across() ? w : h;
+    const int spare = 8 * bytesOf(along) - along;
+    const QString padding =
+        spare ? QStringLiteral(" The last %1 of a %2 lie past the glyph's edge and are 0.")
+                    .arg(spare == 1 ? QStringLiteral("bit") : QStringLiteral("%1 bits").arg(spare))
+                    .arg(layout.across() ? QStringLiteral("row") : QStringLiteral("column"))
+              : QString();
+    return {
+        QStringLiteral("Scan %1.").arg(order),
+        QStringLiteral("Bits: the %1 pixel of a byte is bit %2.%3")
+            .arg(first, layout.firstInBit0() ? QStringLiteral("0") : QStringLiteral("7"), padding),
+        QStringLiteral("Polarity: a lit LED is a %1 bit.")
+            .arg(layout.negative ? QStringLiteral("0") : QStringLiteral("1"))};
 }

@@ -1,4 +1,10 @@
+// --format text and --from text: glyphs as pictures, # for a lit LED and . for an unlit one,
+// under a heading that names the character; drawn by hand, or written to be read back.
+#include "font/coder.h"
+#include "font/input.h"
+#include "font/output.h"
 #include "font/readers.h"
+#include "font/table.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -15,7 +21,7 @@ public:
             if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     }
 
-    std::optional<ReadGlyphs> read(QString& error);
+    std::optional<Source> read(QString& error);
 
 private:
     // Each of these gives false when the file is wrong, having said where.
@@ -28,7 +34,7 @@ private:
     QStringList lines_;
     int width_ = 0;  // of every glyph, from the first row of the first; 0 before it
     int height_ = 0;
-    ReadGlyphs read_;
+    Source read_;
     QString error_;
 };
 
@@ -106,7 +112,7 @@ bool TextReader::row(qsizetype n, int r, Glyph& glyph) {
                         QCoreApplication::translate("glimmet-font",
                                                     "the row is longer than the glyphs' %1 pixels")
                             .arg(width_));
-        glyph.ink[width_ * r + c] = line[c] == QLatin1Char('#');
+        glyph.set(c, r, line[c] == QLatin1Char('#'));
     }
     if (line.size() < width_)
         return fail(
@@ -127,12 +133,13 @@ bool TextReader::picture(qsizetype heading, qsizetype& n, Glyph& glyph) {
         if (!row(n, r, glyph)) return false;
     }
     if (!height_) {
-        if (width_ < 4 || r < 4)
+        if (width_ < Glyph::MinSide || r < Glyph::MinSide)
             return fail(heading, 0,
                         QCoreApplication::translate(
-                            "glimmet-font", "the glyph is %1 x %2 pixels; a side is 4 to %3")
+                            "glimmet-font", "the glyph is %1 x %2 pixels; a side is %3 to %4")
                             .arg(width_)
                             .arg(r)
+                            .arg(Glyph::MinSide)
                             .arg(Glyph::MaxSide));
         height_ = r;
     }
@@ -142,12 +149,13 @@ bool TextReader::picture(qsizetype heading, qsizetype& n, Glyph& glyph) {
                                                 "the glyph has %1 rows, the glyphs before it %2")
                         .arg(r)
                         .arg(height_));
-    glyph.size = QSize(width_, height_);
-    glyph.ink.resize(size_t(width_) * size_t(height_));
+    Glyph cropped(QSize(width_, height_));
+    cropped.draw(glyph, 0, 0);
+    glyph = cropped;
     return true;
 }
 
-std::optional<ReadGlyphs> TextReader::read(QString& error) {
+std::optional<Source> TextReader::read(QString& error) {
     for (qsizetype n = 0; n < lines_.size();) {
         if (lines_[n].isEmpty()) {
             ++n;
@@ -167,7 +175,7 @@ std::optional<ReadGlyphs> TextReader::read(QString& error) {
 
 }  // namespace
 
-std::optional<ReadGlyphs> ReadTextGlyphs(QByteArrayView bytes, QString& error) {
+std::optional<Source> ReadTextGlyphs(QByteArrayView bytes, QString& error) {
     const qsizetype bad = FirstInvalidUtf8(bytes);
     if (bad >= 0) {
         error =
@@ -176,7 +184,51 @@ std::optional<ReadGlyphs> ReadTextGlyphs(QByteArrayView bytes, QString& error) {
                 .arg(bad);
         return std::nullopt;
     }
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);  // a byte order mark is no heading
-    return TextReader(text).read(error);
+    return TextReader(WithoutByteOrderMark(QString::fromUtf8(bytes))).read(error);
+}
+
+namespace {
+
+QString picture(const Glyph& glyph) {
+    QString picture;
+    for (int r = 0; r < glyph.height(); ++r) {
+        for (int c = 0; c < glyph.width(); ++c)
+            picture += glyph.at(c, r) ? QLatin1Char('#') : QLatin1Char('.');
+        picture += QLatin1Char('\n');
+    }
+    return picture;
+}
+
+QByteArray none(const Table&) {
+    return {};
+}
+
+QByteArray entry(const Table&, const Entry& entry) {
+    return TextGlyph(entry.character, entry.named, entry.glyph);
+}
+
+QByteArray separator(bool) {
+    return {};
+}
+
+QByteArray strip(const Table&, const QString& message, const Glyph& strip) {
+    return (message + QLatin1Char('\n') + picture(strip) + QLatin1Char('\n')).toUtf8();
+}
+
+constexpr TableText Text{none, entry, separator, none, strip};
+
+}  // namespace
+
+QByteArray TextGlyph(const QString& character, bool named, const Glyph& glyph) {
+    const QString heading = named ? QStringLiteral("# ") + character
+                                  : CodePoints(character) + QLatin1Char(' ') + character;
+    return (heading + QLatin1Char('\n') + picture(glyph) + QLatin1Char('\n')).toUtf8();
+}
+
+Diagnostic ReadText(const Options& options, Source& source) {
+    return ParseInput(options, ReadTextGlyphs, source);
+}
+
+Diagnostic WriteText(const Options& options, const Source& source, Output& output, Outputs&) {
+    return WriteTable(Table(options, source), Text, output);
 }

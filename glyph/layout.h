@@ -1,8 +1,8 @@
 #pragma once
 
-#include "capture/capture.h"
+#include "glyph/glyph.h"
 
-#include <QString>
+#include <QSize>
 
 #include <cstdint>
 #include <vector>
@@ -16,15 +16,17 @@ struct Layout {
     bool lsbFirst = false;  // the first pixel of a byte in bit 0 (for pages: in bit 7)
     bool negative = false;  // a lit LED is a 0 bit; bits past the glyph's edge stay 0
 
-    // The bytes of the glyph, packed by the window's own rule.
+    // Whether the bytes of a scan run across, or down.
+    bool across() const { return scan == Scan::Rows; }
+    // Whether the first pixel of a byte is bit 0: pages start there, the window's scans at bit 7.
+    bool firstInBit0() const { return lsbFirst != (scan == Scan::Pages); }
+    // How many bytes a glyph of the size takes.
+    int byteCount(QSize size) const;
+
+    // The bytes of the glyph, packed by the window's own rule, appended.
+    void pack(const Glyph& glyph, std::vector<uint8_t>& bytes) const;
     std::vector<uint8_t> bytes(const Glyph& glyph) const;
     // The glyph those bytes were packed from, byteCount(size) of them: bits past its edge are
     // not read.
     Glyph glyph(const uint8_t* bytes, QSize size) const;
-    // How many bytes a glyph of the size takes.
-    int byteCount(QSize size) const;
-    // Whether the first pixel of a byte is bit 0: pages start there, the window's scans at bit 7.
-    bool firstInBit0() const { return lsbFirst != (scan == Scan::Pages); }
-    // For the comment on top of a table: how to read the bytes of a glyph of the size.
-    QString description(QSize size) const;
 };

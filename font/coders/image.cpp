@@ -1,3 +1,8 @@
+// --from image: glyphs cut from a PNG, BMP or GIF, a dark and opaque pixel lit.
+#include "font/boards.h"
+#include "font/coder.h"
+#include "font/input.h"
+#include "font/options.h"
 #include "font/readers.h"
 
 #include <QBuffer>
@@ -65,10 +70,11 @@ std::optional<QSize> glyphSize(QSize image, const ImageReading& reading, QString
                                             "%2; give --size to cut it into glyphs")
                     .arg(dimensions(image))
                     .arg(most);
-    } else if (image.width() < 4 || image.height() < 4) {
+    } else if (image.width() < Glyph::MinSide || image.height() < Glyph::MinSide) {
         error = QCoreApplication::translate("glimmet-font",
-                                            "the image is %1 pixels, less than a glyph's 4 x 4")
-                    .arg(dimensions(image));
+                                            "the image is %1 pixels, less than a glyph's %2 x %2")
+                    .arg(dimensions(image))
+                    .arg(Glyph::MinSide);
     } else {
         return image;
     }
@@ -77,8 +83,8 @@ std::optional<QSize> glyphSize(QSize image, const ImageReading& reading, QString
 
 }  // namespace
 
-std::optional<ReadGlyphs> ReadImageGlyphs(const QByteArray& bytes, const ImageReading& reading,
-                                          QString& error) {
+std::optional<Source> ReadImageGlyphs(const QByteArray& bytes, const ImageReading& reading,
+                                      QString& error) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -98,16 +104,27 @@ std::optional<ReadGlyphs> ReadImageGlyphs(const QByteArray& bytes, const ImageRe
     if (!size) return std::nullopt;
     const Lit lit =
         reading.dither ? dither(image, reading.threshold) : threshold(image, reading.threshold);
-    ReadGlyphs read;
+    Source read;
     for (int top = 0; top < image.height(); top += size->height()) {
         for (int left = 0; left < image.width(); left += size->width()) {
             Glyph glyph(*size);
             for (int r = 0; r < size->height(); ++r)
-                for (int c = 0; c < size->width(); ++c)
-                    glyph.ink[size->width() * r + c] = lit[top + r][left + c];
+                for (int c = 0; c < size->width(); ++c) glyph.set(c, r, lit[top + r][left + c]);
             read.characters.addNamed(QStringLiteral("glyph %1").arg(read.glyphs.size()));
             read.glyphs.push_back(glyph);
         }
     }
     return read;
+}
+
+// The size of a cell where --size or a board names one.
+Diagnostic ReadImage(const Options& options, Source& source) {
+    ImageReading reading{std::nullopt, options.threshold, options.dither};
+    if (options.isGiven("size") ||
+        (!options.board.isEmpty() && !FindBoard(options.board).size.isEmpty()))
+        reading.size = options.size;
+    const auto parse = [&](const QByteArray& bytes, QString& error) {
+        return ReadImageGlyphs(bytes, reading, error);
+    };
+    return ParseInput(options, parse, source);
 }

@@ -1,6 +1,13 @@
+// --format bin and --from bin: the bytes of the glyphs alone, one after another or in the slots
+// of a character set, as HZK16 and ASC16 hold them.
 #include "font/charsets.h"
+#include "font/coder.h"
+#include "font/input.h"
+#include "font/options.h"
+#include "font/output.h"
 #include "font/readers.h"
 #include "font/slots.h"
+#include "font/table.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +17,7 @@ namespace {
 
 // The slots that hold more than the blank glyph, each under its slot's character.
 void readSlots(const Slots& slotFile, QByteArrayView bytes, QSize size, const Layout& layout,
-               ReadGlyphs& read) {
+               Source& read) {
     Glyph blank(size);
     const std::vector<uint8_t> unlit = layout.bytes(blank);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
@@ -25,7 +32,7 @@ void readSlots(const Slots& slotFile, QByteArrayView bytes, QSize size, const La
 
 // Glyphs one after another: the character set's characters in its order, or numbered.
 void readSequence(const std::vector<CharsetEntry>& charset, QByteArrayView bytes, QSize size,
-                  const Layout& layout, ReadGlyphs& read) {
+                  const Layout& layout, Source& read) {
     const qsizetype length = layout.byteCount(size);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     for (qsizetype k = 0; k < bytes.size() / length; ++k) {
@@ -39,8 +46,8 @@ void readSequence(const std::vector<CharsetEntry>& charset, QByteArrayView bytes
 
 }  // namespace
 
-std::optional<ReadGlyphs> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
-                                        const QString& charset, QString& error) {
+std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
+                                    const QString& charset, QString& error) {
     const qsizetype length = layout.byteCount(size);
     const qsizetype glyphs = bytes.size() / length;
     if (bytes.size() % length) {
@@ -69,10 +76,47 @@ std::optional<ReadGlyphs> ReadBinGlyphs(QByteArrayView bytes, QSize size, const 
                     .arg(room);
         return std::nullopt;
     }
-    ReadGlyphs read;
+    Source read;
     if (slotFile)
         readSlots(*slotFile, bytes, size, layout, read);
     else
         readSequence(entries, bytes, size, layout, read);
     return read;
+}
+
+namespace {
+
+QByteArray bytes(const std::vector<uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+QByteArray none(const Table&) {
+    return {};
+}
+
+QByteArray entry(const Table& table, const Entry& entry) {
+    return bytes(table.layout.bytes(entry.glyph));
+}
+
+QByteArray separator(bool) {
+    return {};
+}
+
+QByteArray strip(const Table& table, const QString&, const Glyph& strip) {
+    return bytes(table.layout.bytes(strip));
+}
+
+constexpr TableText BinText{none, entry, separator, none, strip};
+
+}  // namespace
+
+Diagnostic ReadBin(const Options& options, Source& source) {
+    const auto parse = [&](const QByteArray& bytes, QString& error) {
+        return ReadBinGlyphs(bytes, options.size, options.layout, options.charset, error);
+    };
+    return ParseInput(options, parse, source);
+}
+
+Diagnostic WriteBin(const Options& options, const Source& source, Output& output, Outputs&) {
+    return WriteTable(Table(options, source), BinText, output);
 }

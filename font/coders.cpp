@@ -1,0 +1,104 @@
+#include "font/coder.h"
+
+#include "font/rows.h"
+
+#include <algorithm>
+
+// Each coder's reader and writer, defined in coders/NAME.cpp.
+Diagnostic CaptureFont(const Options&, Source&);
+Diagnostic ReadText(const Options&, Source&);
+Diagnostic ReadBin(const Options&, Source&);
+Diagnostic ReadImage(const Options&, Source&);
+Diagnostic WriteC(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteAssembly(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
+
+namespace {
+
+// The options of a layout of bytes, written or read.
+const QStringList Layout{"board", "scan", "lsb-first", "negative"};
+
+}  // namespace
+
+const std::vector<Coder>& Coders() {
+    static const std::vector<Coder> coders{
+        {"font",
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the characters captured from a font, as the window\ncaptures them"),
+         CaptureFont,
+         nullptr,
+         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width"},
+         {}},
+        {"c",
+         QT_TRANSLATE_NOOP("glimmet-font", "a C array of the glyphs' bytes"),
+         nullptr,
+         WriteC,
+         {},
+         QStringList{"name", "header", "target", "index", "slots", "unique", "strip"} + Layout},
+        {"asm",
+         QT_TRANSLATE_NOOP("glimmet-font", "assembly data lines of the glyphs' bytes"),
+         nullptr,
+         WriteAssembly,
+         {},
+         QStringList{"name", "target", "db", "index", "slots", "unique", "strip"} + Layout},
+        {"bin",
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the bytes alone; with --charset gb2312 the 87 x 94\n"
+                           "slots of HZK16 (HZK12 at 12), with --charset ascii\n"
+                           "at a half-width size the 256 of ASC16 (ASC12 at\n"
+                           "8x12)"),
+         ReadBin, WriteBin, QStringList{"charset", "size"} + Layout,
+         QStringList{"unique", "strip"} + Layout, true},
+        {"text",
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "pictures, # for a lit LED and . for an unlit one,\n"
+                           "each under a heading: U+ and its code points, or #\n"
+                           "and a name"),
+         ReadText,
+         WriteText,
+         {"charset"},
+         {"unique", "strip"}},
+        {"image",
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "a PNG, BMP or GIF, a glyph of --size in each cell,\n"
+                           "left to right and top to bottom (without --size, one\n"
+                           "glyph)"),
+         ReadImage,
+         nullptr,
+         {"size", "threshold", "dither"},
+         {}},
+    };
+    return coders;
+}
+
+namespace {
+
+QStringList names(bool writing) {
+    QStringList names;
+    for (const Coder& coder : Coders())
+        if (writing ? coder.write != nullptr : coder.read != nullptr)
+            names << QLatin1String(coder.name);
+    return names;
+}
+
+}  // namespace
+
+QStringList ReadingFormats() {
+    return names(false);
+}
+
+QStringList WritingFormats() {
+    return names(true);
+}
+
+const Coder& FindCoder(const QString& name) {
+    return FindRow(Coders(), name);
+}
+
+bool TakenByCoders(const QString& option) {
+    const auto& coders = Coders();
+    return std::any_of(coders.begin(), coders.end(), [&](const Coder& coder) {
+        return coder.reads.contains(option) || coder.writes.contains(option);
+    });
+}

@@ -1,0 +1,148 @@
+// --format c: the glyphs as a C array, for the target's compiler, and with --header the header
+// that declares it.
+#include "font/coder.h"
+#include "font/options.h"
+#include "font/output.h"
+#include "font/table.h"
+#include "font/target.h"
+
+namespace {
+
+// The smallest type that holds every index of the text.
+QString indexType(const Table& table) {
+    static const char* const types[] = {"", "unsigned char", "unsigned short", "", "unsigned long"};
+    return QString::fromLatin1(types[table.indexBytes()]);
+}
+
+QString recordType(const Table& table) {
+    return table.records == Records::Gb2312Index
+               ? QStringLiteral("struct %1_record").arg(table.name)
+               : QStringLiteral("unsigned char");
+}
+
+QString tableDeclarator(const Table& table) {
+    if (table.records == Records::Gb2312Index)
+        return QStringLiteral("%1[%2]").arg(table.name).arg(table.count);
+    return QStringLiteral("%1[%2][%3]").arg(table.name).arg(table.count).arg(table.bytesEach());
+}
+
+QString textDeclarator(const Table& table) {
+    return QStringLiteral("%1[%2]").arg(table.textName(), table.lengthName());
+}
+
+// Keil's C51 reserves "code", so the record's fields are named otherwise.
+QString recordDefinition(const Table& table) {
+    if (table.records != Records::Gb2312Index) return {};
+    return QStringLiteral("%1 {\n    unsigned char gb2312[2];\n    unsigned char bitmap[%2];\n};\n")
+        .arg(recordType(table))
+        .arg(table.bytesEach());
+}
+
+QString guard(const Table& table, bool header) {
+    return QStringLiteral("GLIMMET_%1_%2")
+        .arg(table.name.toUpper(),
+             header || !table.shared ? QStringLiteral("H") : QStringLiteral("C"));
+}
+
+QString comment(const Table& table, QSize bitmap, const QString& held) {
+    QStringList lines = table.about(bitmap, held);
+    const QString reading = QString::fromLatin1(table.target.reading);
+    if (!reading.isEmpty()) lines << reading.arg(table.name);
+    return QStringLiteral("/* ") + lines.join(QStringLiteral("\n * ")) + QStringLiteral(" */\n");
+}
+
+QString opening(const Table& table, bool header, QSize bitmap, const QString& held) {
+    return comment(table, bitmap, held) +
+           QStringLiteral("#ifndef %1\n#define %1\n").arg(guard(table, header)) +
+           QString::fromLatin1(table.target.include) + recordDefinition(table);
+}
+
+QString storage(const Table& table) {
+    return table.shared ? QString() : QStringLiteral("static ");
+}
+
+QString textArray(const Table& table) {
+    QString text =
+        QStringLiteral("#define %1 %2\n%3%4 = {")
+            .arg(table.lengthName())
+            .arg(table.text.size())
+            .arg(storage(table), table.target.declare(indexType(table), textDeclarator(table)));
+    for (size_t k = 0; k < table.text.size(); ++k)
+        text += (k % 16 ? QStringLiteral(", ")
+                 : k    ? QStringLiteral(",\n    ")
+                        : QStringLiteral("\n    ")) +
+                QString::number(table.text[k]);
+    return text + QStringLiteral("\n};\n");
+}
+
+QByteArray start(const Table& table) {
+    return (opening(table, false, table.size, table.held()) + storage(table) +
+            table.target.declare(recordType(table), tableDeclarator(table)) +
+            QStringLiteral(" = {\n"))
+        .toUtf8();
+}
+
+QByteArray entry(const Table& table, const Entry& entry) {
+    const bool record = table.records == Records::Gb2312Index;
+    const QString indent(record ? 6 : 5, QLatin1Char(' '));
+    QString values =
+        ValueLines(Syntax::C, indent, QStringLiteral(",\n"), table.layout.bytes(entry.glyph));
+    values.replace(indent.size() - 1, 1, QStringLiteral("{"));
+    values.chop(2);
+    if (record)
+        values =
+            QStringLiteral("    {{%1},\n%2}")
+                .arg(ValueLines(Syntax::C, {}, {}, {uint8_t(entry.code >> 8), uint8_t(entry.code)}),
+                     values);
+    return QStringLiteral("    /* %1 */\n%2}").arg(entry.label(), values).toUtf8();
+}
+
+QByteArray separator(bool last) {
+    return last ? QByteArrayLiteral("\n") : QByteArrayLiteral(",\n");
+}
+
+QByteArray end(const Table& table) {
+    return (QStringLiteral("};\n") + (table.text.empty() ? QString() : textArray(table)) +
+            QStringLiteral("#endif\n"))
+        .toUtf8();
+}
+
+QByteArray strip(const Table& table, const QString&, const Glyph& strip) {
+    const std::vector<uint8_t> bytes = table.layout.bytes(strip);
+    QString values = ValueLines(Syntax::C, QStringLiteral("    "), QStringLiteral(",\n"), bytes);
+    values.chop(2);
+    return (opening(table, false, strip.size(), table.stripHeld(strip)) +
+            QStringLiteral("#define %1_WIDTH %2\n#define %1_HEIGHT %3\n")
+                .arg(table.name.toUpper())
+                .arg(strip.width())
+                .arg(strip.height()) +
+            storage(table) +
+            table.target.declare(QStringLiteral("unsigned char"),
+                                 QStringLiteral("%1[%2]").arg(table.name).arg(bytes.size())) +
+            QStringLiteral(" = {\n") + values + QStringLiteral("\n};\n#endif\n"))
+        .toUtf8();
+}
+
+// The header that declares what the table defines.
+QByteArray declarations(const Table& table) {
+    QString lines = opening(table, true, table.size, table.held()) + QStringLiteral("extern ") +
+                    table.target.declare(recordType(table), tableDeclarator(table)) +
+                    QStringLiteral(";\n");
+    if (!table.text.empty())
+        lines += QStringLiteral("#define %1 %2\nextern %3;\n")
+                     .arg(table.lengthName())
+                     .arg(table.text.size())
+                     .arg(table.target.declare(indexType(table), textDeclarator(table)));
+    return (lines + QStringLiteral("#endif\n")).toUtf8();
+}
+
+constexpr TableText CText{start, entry, separator, end, strip};
+
+}  // namespace
+
+Diagnostic WriteC(const Options& options, const Source& source, Output& output, Outputs& outputs) {
+    const Table table(options, source);
+    const Diagnostic written = WriteTable(table, CText, output);
+    if (written.ok() && table.shared) outputs.find(options.header)->write(declarations(table));
+    return written;
+}

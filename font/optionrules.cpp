@@ -1,0 +1,267 @@
+#include "font/optionrules.h"
+
+#include "font/boards.h"
+#include "font/charsets.h"
+#include "font/coder.h"
+#include "font/encoding.h"
+#include "font/options.h"
+#include "font/suggest.h"
+#include "font/target.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("glimmet-font", text);
+}
+
+// A whole number from least to most, or what is wrong with it.
+QString number(const char* option, const QString& value, int least, int most, int& stored) {
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
+    const int n = value.toInt();
+    if (digits.match(value).hasMatch() && n >= least && n <= most) return stored = n, QString();
+    return QCoreApplication::translate("glimmet-font",
+                                       "--%1: %2 is not a whole number from %3 to %4")
+        .arg(QLatin1String(option), Quoted(value))
+        .arg(least)
+        .arg(most);
+}
+
+// N or WxH, each from the least side to the largest.
+QString size(Options& options, const QString& value) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:[xX](\\d{1,2}))?$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    const int w = match.captured(1).toInt();
+    const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
+    const auto fits = [](int side) { return side >= Glyph::MinSide && side <= Glyph::MaxSide; };
+    if (match.hasMatch() && fits(w) && fits(h)) return options.size = QSize(w, h), QString();
+    return QCoreApplication::translate("glimmet-font",
+                                       "--size: %1 is not N or WxH with each from %2 to %3")
+        .arg(Quoted(value))
+        .arg(Glyph::MinSide)
+        .arg(Glyph::MaxSide);
+}
+
+// DY or DX,DY, whole pixels.
+QString shift(Options& options, const QString& value) {
+    static const QRegularExpression pattern(QStringLiteral("^(?:(-?\\d{1,2}),)?(-?\\d{1,2})$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    if (!match.hasMatch())
+        return QCoreApplication::translate("glimmet-font",
+                                           "--shift: %1 is not DY or DX,DY in whole pixels")
+            .arg(Quoted(value));
+    options.shift = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
+    return {};
+}
+
+QString directive(Options& options, const QString& value) {
+    static const QRegularExpression word(QStringLiteral("^[.A-Za-z_][.A-Za-z0-9_]*$"));
+    if (!word.match(value).hasMatch())
+        return QCoreApplication::translate("glimmet-font", "--db: %1 is not a directive")
+            .arg(Quoted(value));
+    options.directive = value;
+    return {};
+}
+
+QString scan(Options& options, const QString& value) {
+    static const QStringList orders{"rows", "columns", "pages"};
+    QString chosen;
+    const QString problem = Choose("scan", value, orders, chosen);
+    options.layout.scan = Scan(orders.indexOf(chosen));
+    return problem;
+}
+
+std::vector<std::pair<QString, QString>> targets() {
+    std::vector<std::pair<QString, QString>> choices;
+    for (const Target& target : Targets())
+        choices.emplace_back(QLatin1String(target.name), translated(target.summary));
+    return choices;
+}
+
+std::vector<std::pair<QString, QString>> boards() {
+    std::vector<std::pair<QString, QString>> choices;
+    for (const Board& board : Boards())
+        choices.emplace_back(QLatin1String(board.name), translated(board.summary));
+    return choices;
+}
+
+// The options that store a value or set a switch as they are.
+#define VALUE(field) [](Options& o, const QString& v) { return o.field = v, QString(); }
+#define SWITCH(field) [](Options& o, const QString&) { return o.field = true, QString(); }
+#define CHOICE(field, option, names) \
+    [](Options& o, const QString& v) { return Choose(option, v, names, o.field); }
+
+}  // namespace
+
+const std::vector<OptionRule>& OptionRules() {
+    static const std::vector<OptionRule> rules{
+        {"input", 'i', QT_TRANSLATE_NOOP("glimmet-font", "FILE"), Section::Input,
+         QT_TRANSLATE_NOOP("glimmet-font", "the characters of a file; - is standard input"),
+         VALUE(input)},
+        {"charset", 0, QT_TRANSLATE_NOOP("glimmet-font", "SET"), Section::Input,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "gb2312 (7,445 characters), gb2312-hanzi (6,763) or\nascii (95)"),
+         CHOICE(charset, "charset", CharsetNames())},
+        {"encoding", 0, QT_TRANSLATE_NOOP("glimmet-font", "ENCODING"), Section::Input,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the encoding of the file: utf-8 (default), gbk,\n"
+                           "gb18030, big5, utf-16 (by its byte order mark, else\n"
+                           "little-endian), utf-16le or utf-16be; a file that\n"
+                           "starts with a UTF-16 byte order mark needs none"),
+         CHOICE(encoding, "encoding", EncodingNames())},
+        {"from", 0, QT_TRANSLATE_NOOP("glimmet-font", "FORMAT"), Section::FromFile,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "where the glyphs come from: font (the default) or a\n"
+                           "format below that reads"),
+         CHOICE(from, "from", ReadingFormats())},
+        {"threshold", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::FromFile,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "an opaque pixel darker than N (0 to 255, default 128)\nis lit"),
+         [](Options& o, const QString& v) { return number("threshold", v, 0, 255, o.threshold); }},
+        {"dither", 0, nullptr, Section::FromFile,
+         QT_TRANSLATE_NOOP("glimmet-font", "Floyd-Steinberg dithering, for photographs"),
+         SWITCH(dither)},
+        {"format", 'f', QT_TRANSLATE_NOOP("glimmet-font", "FORMAT"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "what to write: c (the default) or a format below\n"
+                           "that writes"),
+         CHOICE(format, "format", WritingFormats())},
+        {"output", 'o', QT_TRANSLATE_NOOP("glimmet-font", "FILE"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "write to FILE, whole or not at all (default and -:\nstandard output)"),
+         VALUE(output)},
+        {"target", 0, QT_TRANSLATE_NOOP("glimmet-font", "TOOLCHAIN"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font", "what compiles or assembles the table:"),
+         CHOICE(target, "target", TargetNames()), targets},
+        {"header", 0, QT_TRANSLATE_NOOP("glimmet-font", "FILE"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "also write a C header declaring the table (extern),\n"
+                           "for projects of several source files; the table\n"
+                           "itself is then not static and includes it"),
+         VALUE(header)},
+        {"name", 0, QT_TRANSLATE_NOOP("glimmet-font", "IDENT"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the name of the C array and the assembly label\n(default glyphs)"),
+         VALUE(name)},
+        {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
+         directive},
+        {"index", 0, QT_TRANSLATE_NOOP("glimmet-font", "SET"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "gb2312: each glyph as a record, its two GB2312 bytes\nfirst"),
+         CHOICE(index, "index", {"gb2312"})},
+        {"slots", 0, nullptr, Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "with --charset gb2312: all 87 x 94 slots, blank ones\n"
+                           "included; the glyph of code (hi, lo) is\n(hi - 0xA1) * 94 + lo - 0xA1"),
+         SWITCH(allSlots)},
+        {"unique", 0, nullptr, Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "each character once, at its first appearance; in C\n"
+                           "and asm the text follows as indexes into the table\n(NAME_text)"),
+         SWITCH(unique)},
+        {"sheet", 0, QT_TRANSLATE_NOOP("glimmet-font", "FILE.png"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "also draw every glyph as LEDs on a proof sheet; more\n"
+                           "than 1,024 glyphs go on pages of 1,024, FILE-1.png,\n"
+                           "FILE-2.png and so on"),
+         VALUE(sheet)},
+        {"strip", 0, nullptr, Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the whole input as one picture H pixels high, each\n"
+                           "character as wide as the font draws it (8 for a\n"
+                           "letter and 16 for a hanzi in Unifont at 16);\n"
+                           "zero-width characters take no column. With --scan\n"
+                           "columns, the columns a scrolling sign shifts out.\n"
+                           "The C array is NAME[BYTES] with NAME_WIDTH and\n"
+                           "NAME_HEIGHT (default name strip)"),
+         SWITCH(strip)},
+        {"preview", 0, QT_TRANSLATE_NOOP("glimmet-font", "FILE.gif"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "also write an animated GIF of the input as a strip\n"
+                           "scrolling across a sign, one column a frame every\n"
+                           "50 ms, looping forever"),
+         VALUE(preview)},
+        {"sign-width", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the preview's sign, N LEDs wide, from 1 to 1024\n(default 64)"),
+         [](Options& o, const QString& v) {
+             return number("sign-width", v, 1, 1024, o.signWidth);
+         }},
+        {"size", 's', QT_TRANSLATE_NOOP("glimmet-font", "SIZE"), Section::Glyphs,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "N for N x N pixels or WxH, each from 4 to 64 (default\n"
+                           "16); the font's em is H pixels, and 8x16 is the left\n"
+                           "half of 16x16"),
+         size},
+        {"font", 0, QT_TRANSLATE_NOOP("glimmet-font", "FONT"), Section::Glyphs,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "an installed family or a font file (TTF, OTF, TTC,\n"
+                           "PCF, BDF, .pcf.gz); bitmap fonts only at the sizes\n"
+                           "they have. By default: Unifont at 16, WenQuanYi\n"
+                           "Bitmap Song at 12, 13 and 15, and AR PL SungtiL GB\n"
+                           "at every other size"),
+         VALUE(font)},
+        {"shift", 0, QT_TRANSLATE_NOOP("glimmet-font", "[DX,]DY"), Section::Glyphs,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "move the print DY pixels down (up when negative) and\n"
+                           "DX right, for a font that sits high or low in its em"),
+         shift},
+        {"board", 0, QT_TRANSLATE_NOOP("glimmet-font", "BOARD"), Section::Layout,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the layout and size a board needs; --scan, --size,\n"
+                           "--lsb-first and --negative given with it win:"),
+         CHOICE(board, "board", BoardNames()), boards},
+        {"scan", 0, QT_TRANSLATE_NOOP("glimmet-font", "ORDER"), Section::Layout,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "rows (default): across rows, each row as W/8 bytes\n"
+                           "(rounded up) from the left; columns: down columns,\n"
+                           "each column as H/8 bytes from the top; pages: bands\n"
+                           "of eight rows, one byte a column, the top pixel in\n"
+                           "bit 0; bits past a glyph's edge are always 0"),
+         scan},
+        {"lsb-first", 0, nullptr, Section::Layout,
+         QT_TRANSLATE_NOOP(
+             "glimmet-font",
+             "the first pixel of a byte in bit 0 (for pages: the\ntop pixel in bit 7)"),
+         [](Options& o, const QString&) { return o.layout.lsbFirst = true, QString(); }},
+        {"negative", 0, nullptr, Section::Layout,
+         QT_TRANSLATE_NOOP("glimmet-font", "a lit LED is a 0 bit"),
+         [](Options& o, const QString&) { return o.layout.negative = true, QString(); }},
+        {"help", 'h', nullptr, Section::Program,
+         QT_TRANSLATE_NOOP("glimmet-font", "show this help"),
+         [](Options& o, const QString&) { return o.action = Options::Action::Help, QString(); }},
+        {"version", 0, nullptr, Section::Program,
+         QT_TRANSLATE_NOOP("glimmet-font", "show the version"),
+         [](Options& o, const QString&) { return o.action = Options::Action::Version, QString(); }},
+    };
+    return rules;
+}
+
+const OptionRule* FindRule(const QString& name) {
+    for (const OptionRule& rule : OptionRules())
+        if (name == QLatin1String(rule.name) || (name.size() == 1 && name[0] == rule.letter))
+            return &rule;
+    return nullptr;
+}
+
+QStringList OptionNames() {
+    QStringList names;
+    for (const OptionRule& rule : OptionRules()) names << QLatin1String(rule.name);
+    return names;
+}
+
+QString Choose(const char* option, const QString& value, const QStringList& names,
+               QString& chosen) {
+    chosen = value.toLower();
+    if (names.contains(chosen)) return {};
+    QString problem =
+        QCoreApplication::translate("glimmet-font", "--%1: %2 is not one of %3")
+            .arg(QLatin1String(option), Quoted(chosen), names.join(QStringLiteral(", ")));
+    const QString closest = Closest(chosen, names);
+    if (!closest.isEmpty())
+        problem += QCoreApplication::translate("glimmet-font", "; did you mean %1?").arg(closest);
+    return problem;
+}
