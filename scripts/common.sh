@@ -11,10 +11,11 @@ PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l1
 # What the tests need besides: as31 and sdcc prove that the listings and tables assemble and
 # compile for the 8051, and gcc-avr, avr-libc and binutils-avr for the ATmega328P, whose
 # programs simavr runs; xxd and binutils read the bytes back; DejaVu Sans is a font whose line is
-# taller than its em; two validators check the desktop files; cpack finds the package's library
-# dependencies with file and dpkg-dev, and lintian checks the package.
+# taller than its em, with bold and extra-light files of one family; two validators check the
+# desktop files; cpack finds the package's library dependencies with file and dpkg-dev, and
+# lintian checks the package.
 TEST_PACKAGES=(as31 sdcc gcc-avr avr-libc binutils-avr simavr xxd binutils fonts-dejavu-core
-    desktop-file-utils appstream file dpkg-dev lintian)
+    fonts-dejavu-extra desktop-file-utils appstream file dpkg-dev lintian)
 # bench/fuzz.sh builds the fuzz targets with clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -387,6 +387,41 @@ private slots:
                        Sheet::Tiles({16, 16}).height + Sheet::Margin));
     }
 
+    // The preview goes through a pipe as the sheet does; where it cannot be written, the reason
+    // is said in the user's language.
+    void previewThroughAPipe() {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe");
+        QCOMPARE(QProcess::execute("mkfifo", {pipe}), 0);
+        QProcess reader;
+        reader.setStandardOutputFile(dir.filePath("read.gif"));
+        reader.start("cat", {pipe});
+        QVERIFY(reader.waitForStarted());
+        const Run run = glimmetFont({"--preview", pipe, "-o", dir.filePath("t.c"), "A"});
+        QVERIFY(reader.waitForFinished());
+        QCOMPARE(run.status, 0);
+        QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo(pipe).exists());
+        QCOMPARE(QImageReader(dir.filePath("read.gif")).imageCount(), 8 + 64);
+        const Run chinese =
+            glimmetFont({"--preview", dir.filePath("none/p.gif"), "A"}, {}, "zh_CN.UTF-8");
+        QCOMPARE(chinese.status, 1);
+        QCOMPARE(QString::fromUtf8(chinese.err),
+                 QStringLiteral("glimmet-font: 无法写入“%1”：没有那个文件或目录\n")
+                     .arg(dir.filePath("none/p.gif")));
+    }
+
+    // Every argument is text, and one that is not UTF-8 is a usage error.
+    void argumentNotUtf8() {
+        QProcess shell;
+        shell.start("sh",
+                    {"-c", QStringLiteral(GLIMMET_FONT " -o /dev/null \"$(printf 'A\\377')\"")});
+        QVERIFY(shell.waitForFinished());
+        QCOMPARE(shell.exitCode(), 2);
+        QCOMPARE(
+            shell.readAllStandardError(),
+            QByteArray("glimmet-font: argument 3 is not valid UTF-8: byte 0xff at offset 1\n"));
+    }
+
     void missingGlyphIsWarned() {
         const Run run = glimmetFont({"--format", "bin", "A😀"});
         QCOMPARE(run.status, 0);

@@ -122,7 +122,10 @@ private slots:
         add("size without a height", {"--size", "16x"}, 2, range);
         add("bad shift", {"--shift", "1,2,3"}, 2, "--shift: '1,2,3' is not DY or DX,DY");
         add("unknown family", {"--font", "No Such Face"}, 1,
-            "--font: no font family 'No Such Face' is installed");
+            "--font: no font family 'No Such Face' is installed\n");
+        add("a mistyped family", {"--font", "wenquanyi bitmap sogn", "--size", "12"}, 1,
+            "no font family 'wenquanyi bitmap sogn' is installed; did you mean WenQuanYi Bitmap "
+            "Song?");
         add("no such file", {"--font", "/none/face.ttf"}, 1, "no such font file '/none/face.ttf'");
         add("a file that is no font", {"--font", QStringLiteral(GLIMMET_FONT)}, 1,
             "is not a font file");
@@ -142,6 +145,36 @@ private slots:
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QCOMPARE(run.out, QByteArray());
+    }
+
+    // A font file draws from its own face, whose name the header gives: a family's bold or
+    // light file is not matched back to its regular face.
+    void faceOfAFile_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("inkAgainstBook");  // more, the same or less than the Book face's
+        const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans%1.ttf");
+        QTest::newRow("Book") << dejavu.arg("") << "DejaVu Sans Book" << 0;
+        QTest::newRow("Bold") << dejavu.arg("-Bold") << "DejaVu Sans Bold" << 1;
+        QTest::newRow("ExtraLight") << dejavu.arg("-ExtraLight") << "DejaVu Sans ExtraLight" << -1;
+    }
+
+    void faceOfAFile() {
+        QFETCH(QString, file);
+        QFETCH(QString, face);
+        QFETCH(int, inkAgainstBook);
+        const auto ink = [](const QByteArray& text) { return int(text.count('#')); };
+        const QStringList text{"--size", "24", "--format", "text", "ABCgx"};
+        const Run book = glimmetFont(QStringList{"--font", "DejaVu Sans"} + text);
+        const Run run = glimmetFont(QStringList{"--font", file} + text);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(ink(run.out) > ink(book.out), inkAgainstBook > 0);
+        QCOMPARE(ink(run.out) < ink(book.out), inkAgainstBook < 0);
+        const QByteArray header = glimmetFont({"--font", file, "--size", "24", "A"}).out;
+        QVERIFY2(header.startsWith("/* Made by glimmet-font " GLIMMET_VERSION " from " +
+                                   face.toUtf8() + " at 24 pixels") &&
+                     header.contains("\n * Font file: " + file.toUtf8() + "\n"),
+                 header);
     }
 
     // Every GB2312 character in each default face, captured together as the command does,
