@@ -56,11 +56,7 @@ bool inkOutside(const QImage& image, QRect square) {
 
 }  // namespace
 
-Capturer::Capturer(const CaptureSetup& setup)
-    : font_(PixelFont(setup.font)),
-      line_(setup.line),
-      baseline_((qRound(QFontMetricsF(font_).ascent() * 64) + 32) >> 6),
-      printer_(std::make_unique<GlyphPrinter>(setup.face, font_)) {}
+Capturer::Capturer(const CaptureFont& font) : font_(font), printer_(font.print) {}
 
 Capturer::~Capturer() = default;
 
@@ -75,18 +71,19 @@ Glyph Capturer::captureAdvancing(const QString& character, int height, bool* cut
 // The printer's spans go straight into the glyph; a span that reaches past it is cut there.
 Glyph Capturer::capture(const QString& character, QSize size, bool advancing, bool* cut) {
     int advance = 0;
-    const std::vector<Span>* spans = printer_->ink(character, &advance);
+    const std::vector<Span>* spans = printer_.ink(character, &advance);
     if (!spans) return drawn(character, size, advancing, cut);
     if (advancing) size.setWidth(std::max(0, advance));
     Glyph glyph(size);
     bool outside = false;
+    const QPoint line = font_.setup.line;
     for (const Span& span : *spans) {
-        const int row = line_.y() + span.row;
-        const int left = line_.x() + span.left, right = line_.x() + span.right;
+        const int row = line.y() + span.row;
+        const int left = line.x() + span.left, right = line.x() + span.right;
         outside = outside || row < 0 || row >= size.height() || left < 0 || right > size.width();
         glyph.fill(row, left, right);
     }
-    glyph.origin = line_ + QPoint(0, baseline_);
+    glyph.origin = line + QPoint(0, font_.print.baseline);
     glyph.advance = advance;
     if (cut) *cut = outside;
     return glyph;
@@ -95,16 +92,18 @@ Glyph Capturer::capture(const QString& character, QSize size, bool advancing, bo
 // On a canvas with a whole em of room on every side of the glyph, so that the canvas's edges cut
 // nothing the check for lost ink should see.
 Glyph Capturer::drawn(const QString& character, QSize size, bool advancing, bool* cut) {
-    const int advance = QFontMetrics(font_).horizontalAdvance(character);
+    if (!drawing_) drawing_ = PixelFont(font_.setup.font);
+    const QFont& font = *drawing_;
+    const int advance = QFontMetrics(font).horizontalAdvance(character);
     if (advancing) size.setWidth(std::max(0, advance));
-    const int margin = font_.pixelSize();
+    const int margin = font.pixelSize();
     const QSize canvas = size + QSize(2 * margin, 2 * margin);
     if (canvas_.size() != canvas) canvas_ = QImage(canvas, QImage::Format_RGB32);
     canvas_.fill(Qt::white);
     const QRect square(QPoint(margin, margin), size);
-    PrintText(canvas_, square.topLeft() + line_, character, font_);
+    PrintText(canvas_, square.topLeft() + font_.setup.line, character, font);
     Glyph glyph = SampleGlyph(canvas_, square);
-    glyph.origin = line_ + QPoint(0, baseline_);
+    glyph.origin = font_.setup.line + QPoint(0, font_.print.baseline);
     glyph.advance = advance;
     if (cut) *cut = inkOutside(canvas_, square);
     return glyph;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/fonts.h"
+#include "capture/glyphprint.h"
 #include "glyph/glyph.h"
 
 #include <QFont>
@@ -9,9 +10,8 @@
 #include <QRect>
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 
-class GlyphPrinter;
 class QString;
 
 // A sample of a print is ink at a colour value (R + 256 G + 65536 B) of at most 99: black to a
@@ -39,12 +39,23 @@ struct CaptureSetup {
     QPoint line;
 };
 
+// A capture's font as Qt makes it, found once in the thread that made it, for the capturers of
+// every thread.
+struct CaptureFont {
+    explicit CaptureFont(const CaptureSetup& setup)
+        : setup(setup), print(PrintFaceOf(setup.face, setup.font)) {}
+
+    CaptureSetup setup;
+    PrintFace print;
+};
+
 // Prints characters one at a time as the window prints the one in its box, and samples each into
 // a glyph: the printer's ink is written straight into the glyph, anything else is drawn on a
-// canvas and sampled. One per thread: it has a font and a printer of its own.
+// canvas and sampled. One per thread: it has a printer of its own, and a font of its own where it
+// draws.
 class Capturer {
 public:
-    explicit Capturer(const CaptureSetup& setup);
+    explicit Capturer(const CaptureFont& font);
     ~Capturer();
     Capturer(const Capturer&) = delete;
     Capturer& operator=(const Capturer&) = delete;
@@ -60,9 +71,8 @@ private:
     Glyph capture(const QString& character, QSize size, bool advancing, bool* cut);
     Glyph drawn(const QString& character, QSize size, bool advancing, bool* cut);
 
-    QFont font_;
-    QPoint line_;
-    int baseline_;  // below the line's top
-    std::unique_ptr<GlyphPrinter> printer_;
-    QImage canvas_;  // for what the printer declines
+    const CaptureFont& font_;
+    GlyphPrinter printer_;
+    std::optional<QFont> drawing_;  // made at the first character the printer declines
+    QImage canvas_;
 };

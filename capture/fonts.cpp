@@ -70,7 +70,7 @@ QFont TwelvePointFont() {
 GlyphPrinter& CapturePrinter() {
     static const QFont font = TwelvePointFont();
     static const FontFace face = FaceOf(font);
-    static GlyphPrinter printer(face, font);
+    static GlyphPrinter printer(PrintFaceOf(face, font));
     return printer;
 }
 
@@ -99,7 +99,8 @@ int EmTop(const QFont& font, const FontFace& face) {
     const QFontMetricsF metrics(font);
     const int line = qRound(metrics.ascent() + metrics.descent());
     if (line <= em) return 0;
-    Capturer capturer({font, face, {}});
+    const CaptureFont captured({font, face, {}});
+    Capturer capturer(captured);
     const QRect ink = capturer.capture(QStringLiteral("中"), QSize(em, line)).inkBox();
     if (ink.isEmpty()) return (line - em) / 2;  // no ideograph: the em in the middle of the line
     return std::max(0, ink.top() - (em - ink.height()) / 2);

@@ -14,6 +14,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_FONT_FORMATS_H
 #include FT_MODULE_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -216,8 +217,11 @@ struct GlyphPrinter::Face {
     // As Qt loads glyphs for monochrome text with full hinting.
     FT_Int32 loadFlags =
         FT_LOAD_DEFAULT | FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO;
-    int baseline = 0;  // below the line's top, as Qt rounds its ascent: a half down the image
+    int baseline = 0;
     bool usable = false;
+    // Font units a pixel, where a CFF face's em is a whole number of them: a pixel font's
+    // outlines lie on that grid, and are read unscaled. 0 for other faces.
+    FT_Pos unitsPerPixel = 0;
     OutlineScanner scanner;
     std::vector<Span> spans;
     int advance = 0;
@@ -227,20 +231,36 @@ struct GlyphPrinter::Face {
         if (library) FT_Done_FreeType(library);
     }
 
-    bool open(const QByteArray& file, int index, const QFontInfo& info);
+    bool open(const PrintFace& print);
     bool ink(char32_t c);
+    bool onGrid(FT_UInt glyph);
 };
 
-bool GlyphPrinter::Face::open(const QByteArray& file, int index, const QFontInfo& info) {
+bool GlyphPrinter::Face::open(const PrintFace& print) {
     if (FT_Init_FreeType(&library) != 0) return false;
     // Qt turns stem darkening back on for CFF faces such as Unifont's; it moves hinted outlines.
     FT_Bool noDarkening = false;
     FT_Property_Set(library, "cff", "no-stem-darkening", &noDarkening);
-    if (FT_New_Face(library, file.constData(), index, &face) != 0) return false;
-    if (autohinted(file, index, info.family(), info.pixelSize()))
-        loadFlags |= FT_LOAD_FORCE_AUTOHINT;
-    return !FT_HAS_COLOR(face) && selectUnicode(face) && setSize(face, info.pixelSize()) &&
-           shapesPlainly(face);
+    if (FT_New_Face(library, QFile::encodeName(print.face.file).constData(), print.face.index,
+                    &face) != 0)
+        return false;
+    if (print.autohinted) loadFlags |= FT_LOAD_FORCE_AUTOHINT;
+    if (FT_IS_SCALABLE(face) && qstrcmp(FT_Get_Font_Format(face), "CFF") == 0 &&
+        face->units_per_EM % print.pixels == 0)
+        unitsPerPixel = face->units_per_EM / print.pixels;
+    baseline = print.baseline;
+    return !FT_HAS_COLOR(face) && selectUnicode(face) && setSize(face, print.pixels);
+}
+
+// A glyph of a pixel font read unscaled: hinting and stem darkening move its sides by less than
+// half a pixel, which leaves every pixel centre on its side, and the unscaled glyph is a third
+// cheaper to load.
+bool GlyphPrinter::Face::onGrid(FT_UInt glyph) {
+    if (!unitsPerPixel || FT_Load_Glyph(face, glyph, FT_LOAD_NO_SCALE) != 0) return false;
+    const FT_GlyphSlot slot = face->glyph;
+    if (slot->metrics.horiAdvance % unitsPerPixel != 0) return false;
+    advance = int(slot->metrics.horiAdvance / unitsPerPixel);
+    return GridSpans(slot->outline, unitsPerPixel, spans);
 }
 
 // The character's ink as spans, straight from a rectilinear outline, else as FreeType renders
@@ -249,6 +269,11 @@ bool GlyphPrinter::Face::ink(char32_t c) {
     spans.clear();
     const FT_UInt glyph = FT_Get_Char_Index(face, c);
     if (glyph == 0) return false;
+    if (onGrid(glyph)) {
+        for (Span& span : spans) span.row += baseline;
+        return true;
+    }
+    spans.clear();
     if (FT_Load_Glyph(face, glyph, loadFlags) != 0) {
         // Qt works around broken hinting in ways not copied here: drawText takes the face over.
         usable = false;
@@ -268,12 +293,18 @@ bool GlyphPrinter::Face::ink(char32_t c) {
     return true;
 }
 
-GlyphPrinter::GlyphPrinter(const FontFace& face, const QFont& font)
-    : face_(std::make_unique<Face>()) {
+PrintFace PrintFaceOf(const FontFace& face, const QFont& font) {
     const QFontInfo info(font);
-    face_->baseline = (qRound(QFontMetricsF(font).ascent() * 64) + 32) >> 6;
-    face_->usable =
-        drawsPlainly(font, info) && face_->open(QFile::encodeName(face.file), face.index, info);
+    PrintFace print{
+        face, info.pixelSize(), (qRound(QFontMetricsF(font).ascent() * 64) + 32) >> 6,
+        autohinted(QFile::encodeName(face.file), face.index, info.family(), info.pixelSize())};
+    GlyphPrinter::Face opened;
+    print.usable = drawsPlainly(font, info) && opened.open(print) && shapesPlainly(opened.face);
+    return print;
+}
+
+GlyphPrinter::GlyphPrinter(const PrintFace& face) : face_(std::make_unique<Face>()) {
+    face_->usable = face.usable && face_->open(face);
 }
 
 GlyphPrinter::~GlyphPrinter() = default;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "capture/fonts.h"
 #include "capture/span.h"
 
 #include <memory>
 #include <vector>
 
-struct FontFace;
 class QFont;
 class QImage;
 class QPoint;
@@ -16,12 +16,26 @@ class QString;
 // vertical lines, as Unifont's are, filled without FreeType's rasteriser. Unifont's glyphs and
 // bitmap faces' print two and a half to three times as fast as drawText, curved outlines only a
 // quarter faster: FreeType's rasteriser is most of their cost. One per thread.
+
+// What the printers of a font need to know of it, found once in the thread Qt made the font in
+// and shared by the printers of every thread: the face and its size, where Qt puts the baseline,
+// and whether prints can match drawText's at all.
+struct PrintFace {
+    FontFace face;
+    int pixels = 0;
+    int baseline = 0;         // below the line's top, as Qt rounds its ascent: a half down
+    bool autohinted = false;  // as fontconfig tells Qt
+    bool usable = false;
+};
+
+// font: the QFont Qt would draw with (a pixel size, no antialiasing, full hinting); face: the
+// file and face Qt draws it from. A font whose drawing a printer cannot match (synthetic bold or
+// italic, transformed sizes, a face that shapes with lookups) is not usable.
+PrintFace PrintFaceOf(const FontFace& face, const QFont& font);
+
 class GlyphPrinter {
 public:
-    // font: the QFont Qt would draw with (a pixel size, no antialiasing, full hinting); face: the
-    // file and face Qt draws it from. A font whose drawing this cannot match (synthetic bold or
-    // italic, transformed sizes, a face that shapes with lookups) makes every print decline.
-    GlyphPrinter(const FontFace& face, const QFont& font);
+    explicit GlyphPrinter(const PrintFace& face);
     ~GlyphPrinter();
     GlyphPrinter(const GlyphPrinter&) = delete;
     GlyphPrinter& operator=(const GlyphPrinter&) = delete;
@@ -38,6 +52,7 @@ public:
     bool print(QImage& image, QPoint origin, const QString& text);
 
 private:
+    friend PrintFace PrintFaceOf(const FontFace& face, const QFont& font);
     struct Face;  // FreeType stays out of this header
     std::unique_ptr<Face> face_;
 };

@@ -135,6 +135,61 @@ bool OutlineScanner::rectilinear(const FT_Outline& outline, std::vector<Span>& s
            insideRuns(columns, [](FT_Pos, FT_Pos, FT_Pos) {}) && insideRuns(rows, fill);
 }
 
+namespace {
+
+// The outline's bounds in whole pixels, if all its points are on it and on the grid.
+bool gridPoints(const FT_Outline& outline, FT_Pos unit, FT_BBox& box) {
+    box = {0, 0, 0, 0};
+    for (int i = 0; i < outline.n_points; ++i) {
+        const FT_Vector& p = outline.points[i];
+        if (FT_CURVE_TAG(outline.tags[i]) != FT_CURVE_TAG_ON || p.x % unit || p.y % unit)
+            return false;
+        const FT_Pos x = p.x / unit, y = p.y / unit;
+        box = i == 0 ? FT_BBox{x, y, x, y}
+                     : FT_BBox{std::min(box.xMin, x), std::min(box.yMin, y), std::max(box.xMax, x),
+                               std::max(box.yMax, y)};
+    }
+    return box.xMax - box.xMin <= LargestGlyph && box.yMax - box.yMin <= LargestGlyph;
+}
+
+}  // namespace
+
+// Each vertical side adds its direction where it crosses a row of pixel centres; summed along a
+// row, that is the winding number at each centre.
+bool GridSpans(const FT_Outline& outline, FT_Pos unit, std::vector<Span>& spans) {
+    FT_BBox box;
+    if (!gridPoints(outline, unit, box)) return false;
+    const FT_Pos columns = box.xMax - box.xMin + 1, rows = box.yMax - box.yMin;
+    std::vector<int> crossings(size_t(columns * rows), 0);
+    for (int contour = 0, first = 0; contour < outline.n_contours; ++contour) {
+        const int last = outline.contours[contour];
+        for (int i = first; i <= last; ++i) {
+            const FT_Vector& a = outline.points[i];
+            const FT_Vector& b = outline.points[i == last ? first : i + 1];
+            if (a.x != b.x && a.y != b.y) return false;  // a slanted side
+            if (a.x != b.x) continue;
+            const int direction = b.y > a.y ? 1 : -1;
+            for (FT_Pos y = std::min(a.y, b.y) / unit; y < std::max(a.y, b.y) / unit; ++y)
+                crossings[size_t((y - box.yMin) * columns + a.x / unit - box.xMin)] += direction;
+        }
+        first = last + 1;
+    }
+    for (FT_Pos y = 0; y < rows; ++y) {
+        int winding = 0;
+        FT_Pos start = 0;
+        for (FT_Pos x = 0; x < columns; ++x) {
+            const int before = winding;
+            winding += crossings[size_t(y * columns + x)];
+            if (before == 0 && winding != 0) start = x;
+            if (before != 0 && winding == 0)
+                spans.push_back(
+                    {int(-(box.yMin + y) - 1), int(box.xMin + start), int(box.xMin + x)});
+        }
+        if (winding != 0) return false;
+    }
+    return true;
+}
+
 void BitmapSpans(const FT_Bitmap& bitmap, int left, int top, std::vector<Span>& spans) {
     const unsigned char* line = bitmap.buffer;
     for (int row = 0; row < int(bitmap.rows); ++row, line += bitmap.pitch) {

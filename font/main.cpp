@@ -9,6 +9,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 namespace {
 
@@ -53,6 +56,8 @@ void translate(QCoreApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Fontconfig reads its configuration while Qt starts: both take milliseconds.
+    std::thread fontconfig([] { FcInit(); });
     // No window: Qt draws the glyphs off screen unless told otherwise, and reads none of the
     // arguments, which are all ours.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -62,8 +67,9 @@ int main(int argc, char** argv) {
     translate(app);
     QStringList arguments;
     const Diagnostic valid = validArguments(argc, argv, arguments);
-    if (!valid.ok()) return Report(valid);
+    if (!valid.ok()) return fontconfig.join(), Report(valid);
     const std::variant<Options, Diagnostic> parsed = ParseOptions(arguments);
+    fontconfig.join();
     if (const auto* problem = std::get_if<Diagnostic>(&parsed)) return Report(*problem);
     const Options& options = std::get<Options>(parsed);
     switch (options.action) {

@@ -100,7 +100,7 @@ Diagnostic Output::finish() {
 Diagnostic Output::commit() {
     Diagnostic finished = finish();
     if (!finished.ok() || temporary_.isEmpty()) return finished;
-    if (fsync(fd_) != 0 && errno != EINVAL) fail(errno);
+    if (fdatasync(fd_) != 0 && errno != EINVAL) fail(errno);
     if (close(fd_) != 0) fail(errno);
     fd_ = -1;
     if (!error_ && rename(temporary_.constData(), target_.constData()) != 0) fail(errno);

@@ -54,6 +54,8 @@ struct Table {
     // The comment lines on top: what made the table, what it holds (its bitmaps being of the
     // size), how to read it.
     QStringList about(QSize bitmap, const QString& held) const;
+    // The entry of the source's glyph i.
+    struct Entry entry(int32_t i) const;
 };
 
 // One entry of a table: a glyph with what it shows, or a slot that no character has.
@@ -70,7 +72,8 @@ struct Entry {
 // made.
 struct TableText {
     QByteArray (*start)(const Table& table);
-    QByteArray (*entry)(const Table& table, const Entry& entry);
+    // Appends the entry's text.
+    void (*entry)(const Table& table, const Entry& entry, QByteArray& text);
     QByteArray (*separator)(bool last);  // between entries, and after the last
     QByteArray (*end)(const Table& table);
     // The whole input as one picture, in one array.

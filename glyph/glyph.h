@@ -31,6 +31,8 @@ public:
     }
     // Inside the edges only.
     void set(int c, int r, bool lit = true) { pixels_[index(c, r)] = lit; }
+    // Row r's pixels from the left, 1 lit and 0 unlit.
+    const uint8_t* row(int r) const { return pixels_.data() + index(0, r); }
     // Lights row r from column `from` up to `to` (not included), clipped to the glyph.
     void fill(int r, int from, int to);
     // Copies the other glyph's pixels with its top-left corner at (left, top), clipped.

@@ -23,8 +23,8 @@ struct Layout {
     // How many bytes a glyph of the size takes.
     int byteCount(QSize size) const;
 
-    // The bytes of the glyph, packed by the window's own rule, appended.
-    void pack(const Glyph& glyph, std::vector<uint8_t>& bytes) const;
+    // The byteCount() bytes of the glyph, packed by the window's own rule.
+    void pack(const Glyph& glyph, uint8_t* bytes) const;
     std::vector<uint8_t> bytes(const Glyph& glyph) const;
     // The glyph those bytes were packed from, byteCount(size) of them: bits past its edge are
     // not read.

@@ -90,7 +90,7 @@ private slots:
         QVERIFY2(QFile::exists(file), qPrintable(file + " is not installed"));
         QCOMPARE(QFontInfo(font).family(), font.family());
         QCOMPARE(QFontInfo(font).pixelSize(), font.pixelSize());
-        GlyphPrinter printer({file, 0}, font);
+        GlyphPrinter printer(PrintFaceOf({file, 0}, font));
         const QFontMetrics metrics(font);
         const QRawFont face = QRawFont::fromFont(font);
         const QStringList texts = characters();
@@ -119,7 +119,7 @@ private slots:
         const std::pair<QString, QFont> fonts[] = {{UnifontFile, PixelFont("Unifont", 16)},
                                                    {SungtiFile, PixelFont("AR PL SungtiL GB", 62)}};
         for (const auto& [file, font] : fonts) {
-            GlyphPrinter printer({file, 0}, font);
+            GlyphPrinter printer(PrintFaceOf({file, 0}, font));
             const int size = canvasFor(font).width();
             for (QPoint origin :
                  {QPoint(-7, -9), QPoint(size - 6, size - 9), QPoint(-3, -60), QPoint(-3, -59)})
@@ -146,7 +146,7 @@ private slots:
 
     void declinesText() {
         QFETCH(QString, text);
-        GlyphPrinter printer({UnifontFile, 0}, PixelFont("Unifont", 16));
+        GlyphPrinter printer(PrintFaceOf({UnifontFile, 0}, PixelFont("Unifont", 16)));
         QImage image = blank(QSize(24, 24));
         QVERIFY(!printer.print(image, QPoint(2, 2), text));
         QVERIFY(same(image, blank(image.size())));
@@ -173,7 +173,7 @@ private slots:
     void declinesFont() {
         QFETCH(QString, file);
         QFETCH(QFont, font);
-        GlyphPrinter printer({file, 0}, font);
+        GlyphPrinter printer(PrintFaceOf({file, 0}, font));
         QImage image = blank(QSize(80, 80));
         QVERIFY(!printer.print(image, QPoint(2, 2), QStringLiteral("国")));
     }

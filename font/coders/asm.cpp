@@ -54,13 +54,13 @@ QByteArray start(const Table& table) {
     return opening(table, table.size, table.held(), declarator).toUtf8();
 }
 
-QByteArray entry(const Table& table, const Entry& entry) {
+void entry(const Table& table, const Entry& entry, QByteArray& text) {
     const QString code = table.records == Records::Gb2312Index
                              ? dataLines(table, {uint8_t(entry.code >> 8), uint8_t(entry.code)})
                              : QString();
-    return (QStringLiteral("; %1\n").arg(entry.label()) + code +
-            dataLines(table, table.layout.bytes(entry.glyph)))
-        .toUtf8();
+    text += (QStringLiteral("; %1\n").arg(entry.label()) + code +
+             dataLines(table, table.layout.bytes(entry.glyph)))
+                .toUtf8();
 }
 
 QByteArray separator(bool) {

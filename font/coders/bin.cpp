@@ -94,8 +94,10 @@ QByteArray none(const Table&) {
     return {};
 }
 
-QByteArray entry(const Table& table, const Entry& entry) {
-    return bytes(table.layout.bytes(entry.glyph));
+void entry(const Table& table, const Entry& entry, QByteArray& text) {
+    const qsizetype at = text.size();
+    text.resize(at + table.bytesEach());
+    table.layout.pack(entry.glyph, reinterpret_cast<uint8_t*>(text.data() + at));
 }
 
 QByteArray separator(bool) {

@@ -82,7 +82,7 @@ QByteArray start(const Table& table) {
         .toUtf8();
 }
 
-QByteArray entry(const Table& table, const Entry& entry) {
+void entry(const Table& table, const Entry& entry, QByteArray& text) {
     const bool record = table.records == Records::Gb2312Index;
     const QString indent(record ? 6 : 5, QLatin1Char(' '));
     QString values =
@@ -94,7 +94,7 @@ QByteArray entry(const Table& table, const Entry& entry) {
             QStringLiteral("    {{%1},\n%2}")
                 .arg(ValueLines(Syntax::C, {}, {}, {uint8_t(entry.code >> 8), uint8_t(entry.code)}),
                      values);
-    return QStringLiteral("    /* %1 */\n%2}").arg(entry.label(), values).toUtf8();
+    text += QStringLiteral("    /* %1 */\n%2}").arg(entry.label(), values).toUtf8();
 }
 
 QByteArray separator(bool last) {

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QRawFont>
 
+#include <future>
+
 namespace {
 
 void warnAbout(const QStringList& characters, const QString& warning) {
@@ -52,13 +54,16 @@ void warn(const Characters& characters, const QFont& font, const std::vector<Gly
 // A strip, for --strip and --preview, is of glyphs as wide as the font advances; a table's are
 // of the size.
 Diagnostic CaptureFont(const Options& options, Source& source) {
-    const Diagnostic read = ReadCharacters(options, source.characters);
-    if (!read.ok()) return read;
+    // The characters are read while the font is found: each takes milliseconds.
+    std::future<Diagnostic> read =
+        std::async(std::launch::async, [&] { return ReadCharacters(options, source.characters); });
     const QSize size = options.size;
     Typeface typeface;
     const Diagnostic found =
         FindTypeface(options.font.isEmpty() ? DefaultFamily(size.height()) : options.font,
                      size.height(), typeface);
+    const Diagnostic readAll = read.get();
+    if (!readAll.ok()) return readAll;
     if (!found.ok()) return found;
     source.face = typeface.name;
     source.file = typeface.face.file;

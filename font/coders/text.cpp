@@ -203,8 +203,8 @@ QByteArray none(const Table&) {
     return {};
 }
 
-QByteArray entry(const Table&, const Entry& entry) {
-    return TextGlyph(entry.character, entry.named, entry.glyph);
+void entry(const Table&, const Entry& entry, QByteArray& text) {
+    text += TextGlyph(entry.character, entry.named, entry.glyph);
 }
 
 QByteArray separator(bool) {
