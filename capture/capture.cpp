@@ -56,7 +56,7 @@ bool inkOutside(const QImage& image, QRect square) {
 
 }  // namespace
 
-Capturer::Capturer(const CaptureFont& font) : font_(font), printer_(font.print) {}
+Capturer::Capturer(const CaptureSetup& setup) : setup_(setup), printer_(setup.print) {}
 
 Capturer::~Capturer() = default;
 
@@ -76,14 +76,14 @@ Glyph Capturer::capture(const QString& character, QSize size, bool advancing, bo
     if (advancing) size.setWidth(std::max(0, advance));
     Glyph glyph(size);
     bool outside = false;
-    const QPoint line = font_.setup.line;
+    const QPoint line = setup_.line;
     for (const Span& span : *spans) {
         const int row = line.y() + span.row;
         const int left = line.x() + span.left, right = line.x() + span.right;
         outside = outside || row < 0 || row >= size.height() || left < 0 || right > size.width();
         glyph.fill(row, left, right);
     }
-    glyph.origin = line + QPoint(0, font_.print.baseline);
+    glyph.origin = line + QPoint(0, setup_.print.baseline);
     glyph.advance = advance;
     if (cut) *cut = outside;
     return glyph;
@@ -92,7 +92,7 @@ Glyph Capturer::capture(const QString& character, QSize size, bool advancing, bo
 // On a canvas with a whole em of room on every side of the glyph, so that the canvas's edges cut
 // nothing the check for lost ink should see.
 Glyph Capturer::drawn(const QString& character, QSize size, bool advancing, bool* cut) {
-    if (!drawing_) drawing_ = PixelFont(font_.setup.font);
+    if (!drawing_) drawing_ = PixelFont(setup_.font);
     const QFont& font = *drawing_;
     const int advance = QFontMetrics(font).horizontalAdvance(character);
     if (advancing) size.setWidth(std::max(0, advance));
@@ -101,9 +101,9 @@ Glyph Capturer::drawn(const QString& character, QSize size, bool advancing, bool
     if (canvas_.size() != canvas) canvas_ = QImage(canvas, QImage::Format_RGB32);
     canvas_.fill(Qt::white);
     const QRect square(QPoint(margin, margin), size);
-    PrintText(canvas_, square.topLeft() + font_.setup.line, character, font);
+    PrintText(canvas_, square.topLeft() + setup_.line, character, font);
     Glyph glyph = SampleGlyph(canvas_, square);
-    glyph.origin = font_.setup.line + QPoint(0, font_.print.baseline);
+    glyph.origin = setup_.line + QPoint(0, setup_.print.baseline);
     glyph.advance = advance;
     if (cut) *cut = inkOutside(canvas_, square);
     return glyph;

@@ -31,22 +31,13 @@ void PrintText(QImage& image, QPoint at, const QString& text, const QFont& font,
 // One sample a pixel of the square, rows from the top, each from the left.
 Glyph SampleGlyph(const QImage& image, QRect square);
 
-// How glyphs are captured from a font: the font as Qt draws it, the face it draws from, and
-// where each print's line starts, its top-left corner in the glyph's own pixels.
+// How glyphs are captured from a font: the font as Qt draws it, the face its printers draw from
+// (found once, for the capturers of every thread), and where each print's line starts, its
+// top-left corner in the glyph's own pixels.
 struct CaptureSetup {
     QFont font;
-    FontFace face;
-    QPoint line;
-};
-
-// A capture's font as Qt makes it, found once in the thread that made it, for the capturers of
-// every thread.
-struct CaptureFont {
-    explicit CaptureFont(const CaptureSetup& setup)
-        : setup(setup), print(PrintFaceOf(setup.face, setup.font)) {}
-
-    CaptureSetup setup;
     PrintFace print;
+    QPoint line;
 };
 
 // Prints characters one at a time as the window prints the one in its box, and samples each into
@@ -55,7 +46,7 @@ struct CaptureFont {
 // draws.
 class Capturer {
 public:
-    explicit Capturer(const CaptureFont& font);
+    explicit Capturer(const CaptureSetup& setup);
     ~Capturer();
     Capturer(const Capturer&) = delete;
     Capturer& operator=(const Capturer&) = delete;
@@ -71,7 +62,7 @@ private:
     Glyph capture(const QString& character, QSize size, bool advancing, bool* cut);
     Glyph drawn(const QString& character, QSize size, bool advancing, bool* cut);
 
-    const CaptureFont& font_;
+    const CaptureSetup& setup_;
     GlyphPrinter printer_;
     std::optional<QFont> drawing_;  // made at the first character the printer declines
     QImage canvas_;

@@ -94,13 +94,13 @@ FontFace FaceOf(const QFont& font) {
     return face;
 }
 
-int EmTop(const QFont& font, const FontFace& face) {
+int EmTop(const QFont& font, const PrintFace& print) {
     const int em = font.pixelSize();
     const QFontMetricsF metrics(font);
     const int line = qRound(metrics.ascent() + metrics.descent());
     if (line <= em) return 0;
-    const CaptureFont captured({font, face, {}});
-    Capturer capturer(captured);
+    const CaptureSetup setup{font, print, {}};
+    Capturer capturer(setup);
     const QRect ink = capturer.capture(QStringLiteral("中"), QSize(em, line)).inkBox();
     if (ink.isEmpty()) return (line - em) / 2;  // no ideograph: the em in the middle of the line
     return std::max(0, ink.top() - (em - ink.height()) / 2);

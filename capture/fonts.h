@@ -31,6 +31,7 @@ QFont PixelFont(const QFont& font);
 
 // How far the em square of the font at its pixel size lies below the top of its printed line, in
 // whole pixels. Where the line is the em, 0; where it is taller (WenQuanYi's bitmap faces), the
-// em is where an ideograph stands: 中, whose stroke spans the em, centred in the square. The face
-// is the one the font draws from.
-int EmTop(const QFont& font, const FontFace& face);
+// em is where an ideograph stands: 中, whose stroke spans the em, centred in the square. The
+// printer's face is the one the font draws from.
+struct PrintFace;
+int EmTop(const QFont& font, const PrintFace& print);

@@ -8,8 +8,7 @@ std::vector<Glyph> CaptureAll(const std::vector<QString>& characters, const Capt
                               QSize size, bool advancing, std::vector<char>* cut) {
     std::vector<Glyph> glyphs(characters.size());
     if (cut) cut->assign(characters.size(), 0);
-    const CaptureFont font(setup);
-    const auto capturer = [&] { return Capturer(font); };
+    const auto capturer = [&] { return Capturer(setup); };
     ParallelFor(characters.size(), 256, capturer, [&](Capturer& capturer, size_t i) {
         bool outside = false;
         glyphs[i] = advancing ? capturer.captureAdvancing(characters[i], size.height(), &outside)

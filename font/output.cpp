@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr qsizetype BufferSize = 1 << 20;
+constexpr qsizetype BufferSize = 1 << 16;
 
 bool isStandard(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
@@ -81,18 +81,23 @@ void Output::fail(int error) {
     if (!error_) error_ = error ? error : EIO;
 }
 
+// Small pieces gather in the buffer; what would overflow it goes straight to the file.
 void Output::write(QByteArrayView bytes) {
-    buffer_.append(bytes);
-    if (buffer_.size() >= BufferSize) finish();
+    if (buffer_.size() + bytes.size() < BufferSize) return void(buffer_.append(bytes));
+    finish();
+    put(bytes);
 }
 
-Diagnostic Output::finish() {
-    for (qsizetype done = 0; !error_ && done < buffer_.size();) {
-        const ssize_t written =
-            ::write(fd_, buffer_.constData() + done, size_t(buffer_.size() - done));
+void Output::put(QByteArrayView bytes) {
+    for (qsizetype done = 0; !error_ && done < bytes.size();) {
+        const ssize_t written = ::write(fd_, bytes.data() + done, size_t(bytes.size() - done));
         if (written < 0 && errno != EINTR) fail(errno);
         if (written > 0) done += written;
     }
+}
+
+Diagnostic Output::finish() {
+    put(buffer_);
     buffer_.clear();
     return error_ ? Failed(CannotWrite(name(), SystemReason(error_))) : Diagnostic();
 }

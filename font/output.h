@@ -34,6 +34,7 @@ public:
     bool isTerminal() const;
 
 private:
+    void put(QByteArrayView bytes);
     void fail(int error);
 
     QString path_;

@@ -134,7 +134,7 @@ QString DefaultFamily(int pixels) {
 }
 
 CaptureSetup Typeface::setup(QPoint shift) const {
-    return {font, face, shift - QPoint(0, emTop)};
+    return {font, print, shift - QPoint(0, emTop)};
 }
 
 Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
@@ -171,9 +171,9 @@ Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
         return Failed(
             option +
             QCoreApplication::translate("glimmet-font", "%1 cannot be loaded").arg(Quoted(font)));
-    typeface = {PixelFont(family, pixels, face->style),
-                {face->file, face->index},
+    const QFont qtFont = PixelFont(family, pixels, face->style);
+    typeface = {qtFont, PrintFaceOf({face->file, face->index}, qtFont),
                 face->family + QLatin1Char(' ') + face->style};
-    typeface.emTop = EmTop(typeface.font, typeface.face);
+    typeface.emTop = EmTop(typeface.font, typeface.print);
     return {};
 }

@@ -9,9 +9,9 @@
 
 // The font a table's glyphs are captured from, at the em's size in pixels.
 struct Typeface {
-    QFont font;     // as Qt draws the face
-    FontFace face;  // the file and the face in it that draw, for every thread and the printer
-    QString name;   // family and style, "Unifont Regular"
+    QFont font;       // as Qt draws the face
+    PrintFace print;  // the file and the face in it that draw, for every thread's printer
+    QString name;     // family and style, "Unifont Regular"
     int emTop = 0;
 
     // Captures with the em's top at a glyph's top, the print moved by shift pixels.

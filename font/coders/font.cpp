@@ -66,7 +66,7 @@ Diagnostic CaptureFont(const Options& options, Source& source) {
     if (!readAll.ok()) return readAll;
     if (!found.ok()) return found;
     source.face = typeface.name;
-    source.file = typeface.face.file;
+    source.file = typeface.print.face.file;
     const CaptureSetup setup = typeface.setup(options.shift);
     const Characters& characters = source.characters;
     std::vector<char> cut;
