@@ -789,5 +789,17 @@ top pixel in bit 7)</source>
         <source>ORDER</source>
         <translation>顺序</translation>
     </message>
+    <message>
+        <source>Read with: %1.
+</source>
+        <translation>读取时可用：%1。
+</translation>
+    </message>
+    <message>
+        <source>Written with: %1.
+</source>
+        <translation>写出时可用：%1。
+</translation>
+    </message>
 </context>
 </TS>
