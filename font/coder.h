@@ -26,6 +26,9 @@ struct Coder {
     // writing it takes.
     QStringList reads, writes;
     bool binary = false;  // bytes that would garble a terminal
+    // A font that firmware draws text with: its glyphs are captured as wide as the font advances
+    // past each character, and placed by their ink. A table's glyphs are cells of --size.
+    bool proportional = false;
 };
 
 const std::vector<Coder>& Coders();

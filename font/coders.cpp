@@ -13,6 +13,7 @@ Diagnostic WriteC(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteAssembly(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -21,56 +22,50 @@ const QStringList Layout{"board", "scan", "lsb-first", "negative"};
 
 }  // namespace
 
+// One row a format: its name, what it is, its reader and writer, the options reading and writing
+// it take, whether it is bytes for no terminal, and whether it is a font of proportional glyphs.
+// clang-format off
 const std::vector<Coder>& Coders() {
     static const std::vector<Coder> coders{
-        {"font",
-         QT_TRANSLATE_NOOP("glimmet-font",
-                           "the characters captured from a font, as the window\ncaptures them"),
-         CaptureFont,
-         nullptr,
-         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width"},
-         {}},
-        {"c",
-         QT_TRANSLATE_NOOP("glimmet-font", "a C array of the glyphs' bytes"),
-         nullptr,
-         WriteC,
-         {},
-         QStringList{"name", "header", "target", "index", "slots", "unique", "strip"} + Layout},
-        {"asm",
-         QT_TRANSLATE_NOOP("glimmet-font", "assembly data lines of the glyphs' bytes"),
-         nullptr,
-         WriteAssembly,
-         {},
-         QStringList{"name", "target", "db", "index", "slots", "unique", "strip"} + Layout},
-        {"bin",
-         QT_TRANSLATE_NOOP("glimmet-font",
-                           "the bytes alone; with --charset gb2312 the 87 x 94\n"
-                           "slots of HZK16 (HZK12 at 12), with --charset ascii\n"
-                           "at a half-width size the 256 of ASC16 (ASC12 at\n"
-                           "8x12)"),
-         ReadBin, WriteBin, QStringList{"charset", "size"} + Layout,
-         QStringList{"unique", "strip"} + Layout, true},
-        {"text",
-         QT_TRANSLATE_NOOP("glimmet-font",
-                           "pictures, # for a lit LED and . for an unlit one,\n"
-                           "each under a heading: U+ and its code points, or #\n"
-                           "and a name"),
-         ReadText,
-         WriteText,
-         {"charset"},
-         {"unique", "strip"}},
-        {"image",
-         QT_TRANSLATE_NOOP("glimmet-font",
-                           "a PNG, BMP or GIF, a glyph of --size in each cell,\n"
-                           "left to right and top to bottom (without --size, one\n"
-                           "glyph)"),
-         ReadImage,
-         nullptr,
-         {"size", "threshold", "dither"},
-         {}},
+        {"font", QT_TRANSLATE_NOOP("glimmet-font",
+                                   "the characters captured from a font, as the window\n"
+                                   "captures them"),
+         CaptureFont, nullptr,
+         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width"}, {}},
+        {"c", QT_TRANSLATE_NOOP("glimmet-font", "a C array of the glyphs' bytes"),
+         nullptr, WriteC,
+         {}, QStringList{"name", "header", "target", "index", "slots", "unique", "strip"} + Layout},
+        {"asm", QT_TRANSLATE_NOOP("glimmet-font", "assembly data lines of the glyphs' bytes"),
+         nullptr, WriteAssembly,
+         {}, QStringList{"name", "target", "db", "index", "slots", "unique", "strip"} + Layout},
+        {"bin", QT_TRANSLATE_NOOP("glimmet-font",
+                                  "the bytes alone; with --charset gb2312 the 87 x 94\n"
+                                  "slots of HZK16 (HZK12 at 12), with --charset ascii\n"
+                                  "at a half-width size the 256 of ASC16 (ASC12 at\n"
+                                  "8x12)"),
+         ReadBin, WriteBin,
+         QStringList{"charset", "size"} + Layout, QStringList{"unique", "strip"} + Layout, true},
+        {"text", QT_TRANSLATE_NOOP("glimmet-font",
+                                   "pictures, # for a lit LED and . for an unlit one,\n"
+                                   "each under a heading: U+ and its code points, or #\n"
+                                   "and a name"),
+         ReadText, WriteText,
+         {"charset"}, {"unique", "strip"}},
+        {"image", QT_TRANSLATE_NOOP("glimmet-font",
+                                    "a PNG, BMP or GIF, a glyph of --size in each cell,\n"
+                                    "left to right and top to bottom (without --size, one\n"
+                                    "glyph)"),
+         ReadImage, nullptr,
+         {"size", "threshold", "dither"}, {}},
+        {"bdf", QT_TRANSLATE_NOOP("glimmet-font",
+                                  "a BDF 2.1 font, each glyph as wide as the font draws\n"
+                                  "it, for FreeType, X and u8g2's bdfconv"),
+         nullptr, WriteBdf,
+         {}, {}, false, true},
     };
     return coders;
 }
+// clang-format on
 
 namespace {
 

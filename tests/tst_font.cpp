@@ -106,7 +106,8 @@ private slots:
             "unknown option '--scna'; did you mean --scan?");
         add("a mistyped long option", "--sise 16 A", "", 2, "did you mean --size?");
         add("a mistyped format", "--format cc A", "", 2,
-            "--format: 'cc' is not one of c, asm, bin, text; did you mean c?");
+            "--format: 'cc' is not one of c, asm, bin, text, ");
+        add("a mistyped format's suggestion", "--format cc A", "", 2, "; did you mean c?\n");
         add("a mistyped order", "--scan COLUMS A", "", 2,
             "'colums' is not one of rows, columns, "
             "pages; did you mean columns?");
@@ -267,9 +268,9 @@ private slots:
         add("help, English", "C", "--help", 0, "Usage: glimmet-font [OPTION]... [TEXT]...\n");
         add("help, English locale", "en_GB.UTF-8", "--help", 0, "Usage: glimmet-font");
         add("a bad format, Chinese", "zh_CN.UTF-8", "--format cc A", 2,
-            "glimmet-font: --format：“cc”不是 c, asm, bin, text 之一；您是不是想输入 c？\n");
+            "glimmet-font: --format：“cc”不是 c, asm, bin, text, ");
         add("a bad format, English", "C", "--format cc A", 2,
-            "glimmet-font: --format: 'cc' is not one of c, asm, bin, text; did you mean c?\n");
+            "glimmet-font: --format: 'cc' is not one of c, asm, bin, text, ");
         add("unknown option, Chinese", "zh_CN.UTF-8", "--scna rows A", 2,
             "glimmet-font: 未知选项“--scna”；您是不是想输入 --scan？\n");
         add("a missing value, Chinese", "zh_CN.UTF-8", "A --scan", 2,

@@ -801,5 +801,19 @@ top pixel in bit 7)</source>
         <translation>写出时可用：%1。
 </translation>
     </message>
+    <message>
+        <source>a BDF 2.1 font, each glyph as wide as the font draws
+it, for FreeType, X and u8g2&apos;s bdfconv</source>
+        <translation>BDF 2.1 字体，每个字模按字体画出的宽度，
+供 FreeType、X 和 u8g2 的 bdfconv 使用</translation>
+    </message>
+    <message>
+        <source>a font finds a glyph by one code point: %1 left out</source>
+        <translation>字体按单个码位查找字模：%1 未收入</translation>
+    </message>
+    <message>
+        <source>no glyph has a code point of its own to be found by in a font</source>
+        <translation>没有字模带有可供字体查找的单个码位</translation>
+    </message>
 </context>
 </TS>

@@ -79,7 +79,9 @@ Diagnostic CaptureFont(const Options& options, Source& source) {
         source.strip = std::move(strip.picture);
         if (options.strip) source.glyphs = std::move(strip.glyphs), cut = std::move(strip.cut);
     }
-    if (!options.strip) source.glyphs = CaptureAll(characters.distinct, setup, size, false, &cut);
+    const bool proportional = FindCoder(options.format).proportional;
+    if (!options.strip)
+        source.glyphs = CaptureAll(characters.distinct, setup, size, proportional, &cut);
     // The warnings are about what is written: the strip's captures, or the table's.
     warn(characters, typeface.font, source.glyphs, cut);
     return {};

@@ -1,0 +1,52 @@
+#include "font/fontglyphs.h"
+
+#include "font/source.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph) {
+    const QRect box = glyph.inkBox();
+    Glyph ink(box.size());
+    ink.draw(glyph, -box.left(), -box.top());
+    return {code,
+            character,
+            ink,
+            box.isEmpty() ? 0 : box.left() - glyph.origin.x(),
+            box.isEmpty() ? 0 : glyph.origin.y() - box.bottom() - 1,
+            glyph.advance};
+}
+
+}  // namespace
+
+// The line is the cells' own: the rows above the baseline and below it of the tallest.
+Diagnostic MakeFont(const Source& source, Font& font) {
+    const Characters& characters = source.characters;
+    QStringList leftOut;
+    for (size_t i = 0; i < characters.distinct.size(); ++i) {
+        const Glyph& glyph = source.glyphs[i];
+        font.ascent = std::max(font.ascent, glyph.origin.y());
+        font.descent = std::max(font.descent, glyph.height() - glyph.origin.y());
+        const QList<uint> codes = characters.distinct[i].toUcs4();
+        if (characters.named[i] || codes.size() != 1)
+            leftOut << characters.caption(i);
+        else
+            font.glyphs.push_back(fontGlyph(codes.front(), characters.distinct[i], glyph));
+    }
+    const auto byCode = [](const FontGlyph& a, const FontGlyph& b) { return a.code < b.code; };
+    std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);
+    font.glyphs.erase(
+        std::unique(font.glyphs.begin(), font.glyphs.end(),
+                    [](const FontGlyph& a, const FontGlyph& b) { return a.code == b.code; }),
+        font.glyphs.end());
+    if (!leftOut.isEmpty())
+        Warn(QCoreApplication::translate("glimmet-font",
+                                         "a font finds a glyph by one code point: %1 left out")
+                 .arg(NamedList(leftOut)));
+    if (!font.glyphs.empty()) return {};
+    return Failed(QCoreApplication::translate(
+        "glimmet-font", "no glyph has a code point of its own to be found by in a font"));
+}
