@@ -33,6 +33,15 @@ QString identity(const QString& path, int standard) {
     return file.absoluteDir().canonicalPath() + QLatin1Char('/') + file.fileName();
 }
 
+// The permissions of a file put in place: those of the file it replaces, or the usual ones.
+mode_t permissions(const QByteArray& target) {
+    struct stat info;
+    if (stat(target.constData(), &info) == 0) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
 Output::Output(const QString& path) : path_(path) {}
@@ -61,19 +70,18 @@ Diagnostic Output::open() {
     const QFileInfo file(path_);
     if (file.exists() && !file.isFile()) {
         fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CLOEXEC);
+        if (fd_ < 0) fail(errno);
     } else {
         target_ = QFile::encodeName(file.exists() ? file.canonicalFilePath() : path_);
         temporary_ = target_ + ".XXXXXX";
         fd_ = mkostemp(temporary_.data(), O_CLOEXEC);
-        if (fd_ < 0) temporary_.clear();
-        struct stat info;
-        const mode_t umask = ::umask(0);
-        ::umask(umask);
-        const mode_t mode =
-            stat(target_.constData(), &info) == 0 ? info.st_mode & 07777 : 0666 & ~umask;
-        if (fd_ >= 0 && fchmod(fd_, mode) != 0) fail(errno);
+        if (fd_ < 0) {
+            fail(errno);
+            temporary_.clear();
+        } else if (fchmod(fd_, permissions(target_)) != 0) {
+            fail(errno);
+        }
     }
-    if (fd_ < 0) fail(errno);
     return error_ ? Failed(CannotWrite(name(), SystemReason(error_))) : Diagnostic();
 }
 
