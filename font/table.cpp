@@ -61,6 +61,11 @@ QString Table::dataDirective() const {
     return directive.isEmpty() ? QString::fromLatin1(target.directive) : directive;
 }
 
+QString Table::indexType() const {
+    static const char* const types[] = {"", "unsigned char", "unsigned short", "", "unsigned long"};
+    return QString::fromLatin1(types[indexBytes()]);
+}
+
 QString Table::textName() const {
     return name + QStringLiteral("_text");
 }

@@ -44,6 +44,8 @@ struct Table {
     int bytesEach() const { return layout.byteCount(size); }
     // How many bytes an index of the text takes: one, two or four.
     int indexBytes() const { return count <= 0x100 ? 1 : count <= 0x10000 ? 2 : 4; }
+    // The smallest unsigned C type that holds every index of the text.
+    QString indexType() const;
     QString dataDirective() const;
     QString textName() const;
     QString lengthName() const;

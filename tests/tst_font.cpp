@@ -589,6 +589,35 @@ private slots:
         QVERIFY2(run.out.contains(text.toUtf8()), run.out);
     }
 
+    // Past 256 glyphs an index of the text takes two bytes, in the order the target's C stores
+    // a number: the first two indexes, 0 and 1.
+    void byteOrders_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("portable") << "c"
+                                  << "high byte first\nglyphs_text:\n    DB 00H,00H,00H,01H\n";
+        QTest::newRow("Keil C51") << "keil"
+                                  << "high byte first\nglyphs_text:\n    DB 00H,00H,00H,01H\n";
+        QTest::newRow("SDCC") << "sdcc"
+                              << "low byte first\n_glyphs_text::\n    .db 0x00,0x00,0x01,0x00\n";
+        QTest::newRow("as31") << "as31"
+                              << "high byte first\nglyphs_text:\n    .db 00H,00H,00H,01H\n";
+        QTest::newRow("avr-gcc") << "avr"
+                                 << "low byte first\nglyphs_text:\n    .byte 0x00,0x00,0x01,0x00\n";
+    }
+
+    void byteOrders() {
+        QFETCH(QString, target);
+        QFETCH(QString, text);
+        QString many;
+        for (int k = 0; k < 300; ++k) many += QString::fromUcs4(&Gb2312()[k].codePoint, 1);
+        const Run run = glimmetFont({"--unique", "--target", target, "--format", "asm", "--size",
+                                     "8", "--", many + many.left(2)});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("; 302 indexes of two bytes each, the " + text.toUtf8()),
+                 run.out.right(300));
+    }
+
     // The layout of each board, as its bytes of a glyph lit at its four corners; an OLED's at
     // 16 x 16.
     void boards_data() {

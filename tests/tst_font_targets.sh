@@ -192,6 +192,65 @@ run "as31, --unique" as31 -Fbin listing.asm
 { cat unique.bin; printf '\x00\x01\x02\x03\x04\x05\x06\x00\x01\x02\x03\x04\x05\x06'; } |
     cmp -s - listing.bin || fail "as31, --unique: the glyphs, then the text"
 
+# Past 256 glyphs the assembly's indexes are two bytes, in the order of the target's C: sdcc's
+# own C table of the same text lies in code memory byte for byte as sdas8051's, and avr-gcc's C
+# reads avr-as's indexes with pgm_read_word in simavr as the numbers they are.
+"$font" --size 8 --unique --target sdcc --name expected --header expected.h -o expected.c \
+    -i many.txt 2>/dev/null
+"$font" --size 8 --unique --target sdcc --format asm --name table -o table.asm -i many.txt 2>/dev/null
+sed -n 's/^; C declares [a-z ]* as: //p' table.asm >table.h
+cat >text51.c <<'PROGRAM'
+#include "table.h"
+#include "expected.h"
+volatile unsigned short out;
+void main(void) {
+    unsigned int k;
+    for (k = 0; k < EXPECTED_TEXT_LENGTH; ++k) out = table_text[k] ^ expected_text[k];
+}
+PROGRAM
+run "sdas8051, two-byte indexes" sdas8051 -plosgff table.asm
+for file in text51 expected; do run "sdcc $file" sdcc -mmcs51 -c $file.c; done
+run "sdcc with two-byte indexes" sdcc -mmcs51 text51.rel expected.rel table.rel
+symbol() { awk -v name="$1" '$3 == name { print $2 }' text51.map; }
+length=$((2 * $(sed -n 's/^#define EXPECTED_TEXT_LENGTH //p' expected.h)))
+cmp -s <(bytes text51.ihx "$((16#$(symbol _table_text)))" $length) \
+    <(bytes text51.ihx "$((16#$(symbol _expected_text)))" $length) ||
+    fail "sdas8051: the indexes are not in sdcc's byte order"
+cat >readtext.c <<'PROGRAM'
+#include <avr/interrupt.h>
+#include <avr/io.h>
+#include <avr/pgmspace.h>
+#include <avr/sleep.h>
+#include <stdio.h>
+#include "table.h"
+static int put(char c, FILE* stream) {
+    (void)stream;
+    while (!(UCSR0A & (1 << UDRE0))) {
+    }
+    UDR0 = c;
+    return 0;
+}
+static FILE uart = FDEV_SETUP_STREAM(put, NULL, _FDEV_SETUP_WRITE);
+int main(void) {
+    unsigned int k;
+    UCSR0B = 1 << TXEN0;
+    for (k = 0; k < sizeof table_text / sizeof table_text[0]; ++k)
+        fprintf(&uart, "%u\n", pgm_read_word(&table_text[k]));
+    cli();
+    sleep_mode();
+    return 0;
+}
+PROGRAM
+"$font" --size 8 --unique --target avr --format asm --name table -o table.s -i many.txt 2>/dev/null
+{ echo '#include <avr/pgmspace.h>'; sed -n 's/^; C declares [a-z ]* as: //p' table.s; } >table.h
+run "avr-gcc, two-byte indexes" avr-gcc -mmcu=atmega328p -Os -std=gnu99 -Wall -Wextra -Werror \
+    -o readtext.elf readtext.c table.s
+# The text's numbers in the C table.
+numbers() { sed -n '/ expected_text\[/,/^}/p' expected.c | sed '1d;$d' | tr -d ' ' | tr , '\n' | grep .; }
+[ "$(timeout 60 simavr -m atmega328p -f 16000000 readtext.elf 2>&1 >/dev/null |
+    sed 's/\x1b\[[0-9;]*m//g' | sed -n 's/^\([0-9]*\)\.$/\1/p')" = "$(numbers)" ] ||
+    fail "avr-as: the indexes are not the text's"
+
 # --index gb2312: each record is the character's GB2312 bytes, then its glyph.
 for character in 欢 迎 光 临 ，; do
     printf '%s' "$character" | iconv -t GB2312
