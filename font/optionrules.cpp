@@ -220,7 +220,7 @@ const std::vector<OptionRule>& OptionRules() {
                            "(rounded up) from the left; columns: down columns,\n"
                            "each column as H/8 bytes from the top; pages: bands\n"
                            "of eight rows, one byte a column, the top pixel in\n"
-                           "bit 0; bits past a glyph's edge are always 0"),
+                           "bit 0; bits past a glyph's edge are unlit"),
          scan},
         {"lsb-first", 0, nullptr, Section::Layout,
          QT_TRANSLATE_NOOP(

@@ -651,6 +651,38 @@ private slots:
         QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size(), bytes));
     }
 
+    // At a width or height that is no multiple of 8 the bits past the glyph's edge are unlit
+    // in the board's polarity: a row that an active-low panel shifts out whole lights nothing
+    // beside the glyph. The table's comment says what they are.
+    void paddingUnlit_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("padding");  // the low four bits of every second byte
+        QTest::addColumn<QString>("comment");
+        const auto add = [](const char* name, const char* arguments, int padding,
+                            const char* comment) {
+            QTest::newRow(name) << arguments << padding << comment;
+        };
+        const char* row = "The last 4 bits of a row lie past the glyph's edge and are unlit: ";
+        add("lit is 1", "--size 12", 0x0, row);
+        add("HUB12", "--board hub12 --size 12", 0xF, row);
+        add("74HC595", "--board 74hc595 --size 12", 0xF, row);
+        add("negative", "--negative --size 12", 0xF, row);
+        add("columns, negative", "--scan columns --negative --size 12", 0xF,
+            "The last 4 bits of a column lie past the glyph's edge and are unlit: ");
+    }
+
+    void paddingUnlit() {
+        QFETCH(QString, arguments);
+        QFETCH(int, padding);
+        QFETCH(QString, comment);
+        const QStringList words = arguments.split(' ');
+        const QByteArray bin = glimmetFont(words + QStringList{"--format", "bin", "亮"}).out;
+        QCOMPARE(bin.size(), 24);
+        for (int k = 1; k < bin.size(); k += 2) QCOMPARE(uint8_t(bin[k]) & 0x0F, padding);
+        const QByteArray c = glimmetFont(words + QStringList{"亮"}).out;
+        QVERIFY2(c.contains(comment.toUtf8() + (padding ? "1." : "0.")), c);
+    }
+
     // A layout option given with --board wins, before it or after it.
     void explicitOptionWins_data() {
         QTest::addColumn<QString>("arguments");

@@ -2,8 +2,9 @@
 # Each --target of glimmet-font through its own toolchain, the bytes read back from what the tools
 # made: sdcc's tables in code memory (the map) without a byte more of internal RAM, sdas8051's
 # assembly linked and read out of the .ihx, avr-gcc's and avr-as's tables in flash read with
-# pgm_read_byte by a program run in simavr, with .data no larger; the --header pair linked by gcc
-# and sdcc; the text of --unique, the records of --index gb2312 and the slots of --slots.
+# pgm_read_byte by a program run in simavr, with .data no larger; an active-low panel's rows; the
+# --header pair linked by gcc and sdcc; the text of --unique in the C compiler's byte order, the
+# records of --index gb2312 and the slots of --slots.
 # Usage: tst_font_targets.sh GLIMMET_FONT
 # shellcheck source=tests/fontwork.sh
 source "$(dirname "$0")/fontwork.sh"
@@ -122,6 +123,53 @@ for layout in "--scan rows" "--scan pages --lsb-first"; do
     { echo '#include <avr/pgmspace.h>'; sed -n 's/^; C declares it as: //p' table.s; } >table.h
     avr "assembly, $layout" table.s
 done
+
+# An active-low HUB12 panel shifts a row of a 12 x 12 glyph out as two whole bytes, a 0 bit
+# lighting its LED: the program does so from flash in simavr, and the four LEDs past the glyph
+# stay dark. sdcc's table in code memory and as31's assembly hold the same bytes.
+cat >readpanel.c <<'PROGRAM'
+#include <avr/interrupt.h>
+#include <avr/io.h>
+#include <avr/pgmspace.h>
+#include <avr/sleep.h>
+#include "table.h"
+static void put(char c) {
+    while (!(UCSR0A & (1 << UDRE0))) {
+    }
+    UDR0 = c;
+}
+int main(void) {
+    unsigned int g, r, k, bits;
+    UCSR0B = 1 << TXEN0;
+    for (g = 0; g < sizeof table / sizeof table[0]; ++g)
+        for (r = 0; r < sizeof table[0] / 2; ++r) {
+            bits = pgm_read_byte(&table[g][2 * r]) << 8 | pgm_read_byte(&table[g][2 * r + 1]);
+            for (k = 0; k < 16; ++k, bits <<= 1) put(bits & 0x8000 ? '.' : '#');
+            put('\n');
+        }
+    cli();
+    sleep_mode();
+    return 0;
+}
+PROGRAM
+"$font" --board hub12 --size 12 --target avr --name table -o table.h "$text" 2>/dev/null
+run "avr-gcc, a HUB12 panel" avr-gcc -mmcu=atmega328p -Os -std=gnu99 -Wall -Wextra -Werror \
+    -o readpanel.elf readpanel.c
+"$font" --size 12 --format text "$text" 2>/dev/null | grep '^[#.]*$' | grep . | sed 's/$/..../' >panel.txt
+[ "$(timeout 60 simavr -m atmega328p -f 16000000 readpanel.elf 2>&1 >/dev/null |
+    sed 's/\x1b\[[0-9;]*m//g' | sed -n 's/^\([#.]\{16\}\)\.$/\1/p')" = "$(cat panel.txt)" ] ||
+    fail "simavr: a HUB12 panel lights LEDs past the glyph"
+"$font" --board hub12 --size 12 --format bin -o table.bin "$text" 2>/dev/null
+"$font" --board hub12 --size 12 --target sdcc --name table -o table.h "$text" 2>/dev/null
+run "sdcc, HUB12" sdcc -mmcs51 read51.c
+read -r address length attributes < <(area CONST read51.map)
+bytes read51.ihx "$((16#$address))" "$((16#$length))" | cmp -s - table.bin ||
+    fail "sdcc, HUB12: the bytes in code memory"
+"$font" --board hub12 --size 12 --target as31 --format asm -o listing.asm "$text" 2>/dev/null
+run "as31, HUB12" as31 -Fbin listing.asm
+cmp -s listing.bin table.bin || fail "as31, HUB12: the bytes"
+# Every row's second byte ends in four 1 bits.
+[ "$(xxd -p -c2 table.bin | grep -vc 'f$')" = 0 ] || fail "HUB12: a row's padding is not 1"
 
 # as31 takes its own target's assembly.
 "$font" --scan columns --format bin -o table.bin "$text" 2>/dev/null
