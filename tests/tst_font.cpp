@@ -220,6 +220,49 @@ private slots:
         QCOMPARE(run.out, expected.out);
     }
 
+    // GB2312 and GBK decode two slots as different characters; text in either finds the slot,
+    // and a GBK file holding them makes records with their codes.
+    void alternateCodes_data() {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<int>("code");
+        QTest::newRow("GB2312's middle dot") << QString(QChar(0x30FB)) << 0xA1A4;
+        QTest::newRow("GBK's middle dot") << QString(QChar(0x00B7)) << 0xA1A4;
+        QTest::newRow("GB2312's dash") << QString(QChar(0x2015)) << 0xA1AA;
+        QTest::newRow("GBK's dash") << QString(QChar(0x2014)) << 0xA1AA;
+        QTest::newRow("a GB2312 hanzi") << QStringLiteral("中") << 0xD6D0;
+        QTest::newRow("a GBK hanzi outside GB2312") << QStringLiteral("丂") << 0;
+        QTest::newRow("GBK's small numeral in an unassigned slot") << QString(QChar(0x2170)) << 0;
+    }
+
+    void alternateCodes() {
+        QFETCH(QString, character);
+        QFETCH(int, code);
+        QCOMPARE(int(Gb2312Code(character.toUcs4().front())), code);
+        const Run run = glimmetFont({"--index", "gb2312", "--format", "asm", "--", character});
+        QCOMPARE(run.status, code ? 0 : 1);
+        if (code)
+            QVERIFY2(run.out.contains(QStringLiteral("\n    DB 0%1H,0%2H\n")
+                                          .arg(code >> 8, 0, 16)
+                                          .arg(code & 0xFF, 0, 16)
+                                          .toUpper()
+                                          .toUtf8()),
+                     run.out);
+    }
+
+    void gbkFileToRecords() {
+        QTemporaryDir dir;
+        QFile in(dir.filePath("gbk.txt"));
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write("\xA1\xA4\xA1\xAA") == 4);
+        in.close();
+        const Run run = glimmetFont(
+            {"--encoding", "gbk", "-i", in.fileName(), "--index", "gb2312", "--format", "asm"});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("; · U+00B7 GB2312 A1A4\n    DB 0A1H,0A4H\n") &&
+                     run.out.contains("; — U+2014 GB2312 A1AA\n    DB 0A1H,0AAH\n"),
+                 run.out);
+    }
+
     // Bytes would garble a terminal: refused there, written to a file or a pipe.
     void binaryNotOnATerminal_data() {
         QTest::addColumn<QString>("arguments");
