@@ -47,8 +47,8 @@ const std::vector<Coder>& Coders() {
          QStringList{"charset", "size"} + Layout, QStringList{"unique", "strip"} + Layout, true},
         {"text", QT_TRANSLATE_NOOP("glimmet-font",
                                    "pictures, # for a lit LED and . for an unlit one,\n"
-                                   "each under a heading: U+ and its code points, or #\n"
-                                   "and a name"),
+                                   "each under a heading: U+ and its code points, or #,\n"
+                                   "a space and a name"),
          ReadText, WriteText,
          {"charset"}, {"unique", "strip"}},
         {"image", QT_TRANSLATE_NOOP("glimmet-font",

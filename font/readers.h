@@ -16,8 +16,9 @@
 // wrong in error, when the file is not what it should be.
 
 // --from text: what --format text writes, or glyphs drawn by hand in it. A heading line, U+XXXX
-// with the character's code points or # and a name, then the rows, # lit and . unlit; an empty
-// line between glyphs. Every glyph is as large as the first.
+// with the character's code points or # and a space and a name, then the rows, # lit and .
+// unlit; an empty line between glyphs. A glyph without a heading is numbered. Every glyph is as
+// large as the first.
 std::optional<Source> ReadTextGlyphs(QByteArrayView bytes, QString& error);
 
 // --from bin: glyphs of the size in the layout, one after another, or in the slots of the

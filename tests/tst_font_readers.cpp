@@ -150,10 +150,12 @@ private slots:
             "line 8, column 5: the row is longer than the glyphs' 4 pixels");
         add("unknown pixel", "# a\n#...\n.#o.\n",
             "line 3, column 3: 'o' is neither # (lit) nor . (unlit)");
-        add("no heading", "#...\n.#..\n\n" + glyph,
-            "line 1, column 1: the glyph is 4 x 1 pixels; a side is 4 to 64");
+        add("no heading, too few rows", "#...\n.#..\n\n" + glyph,
+            "line 1, column 1: the glyph is 4 x 2 pixels; a side is 4 to 64");
         add("unknown line", "# a\n" + glyph + "\nA\n" + glyph,
-            "line 7, column 1: a glyph starts with a heading");
+            "line 7, column 1: a glyph starts with its heading (U+ and its code points, or # and "
+            "a space and a name) or its first row");
+        add("a name without a space", "#a\n" + glyph, "line 1, column 1: a glyph starts with");
         add("bad code point", "U+41 A\n" + glyph,
             "line 1, column 1: U+ takes four to six hex digits");
         add("control", "U+0041 U+000A\n" + glyph,
@@ -181,6 +183,33 @@ private slots:
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // A heading is U+ or # and a space; a line of # and . is a row, the first of a glyph drawn
+    // without a heading, which is numbered.
+    void headings_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("written");  // by --format text
+        const QByteArray box = "####\n#..#\n#..#\n####\n";
+        const QByteArray slash = "#...\n.#..\n..#.\n...#\n";
+        QTest::newRow("a forgotten heading") << slash << "# glyph 0\n" + slash + "\n";
+        QTest::newRow("a first row lit across") << box << "# glyph 0\n" + box + "\n";
+        QTest::newRow("a name") << "# box\n" + box << "# box\n" + box + "\n";
+        QTest::newRow("a name of # and .") << "# #..#\n" + box << "# #..#\n" + box + "\n";
+        QTest::newRow("an empty name") << "# \n" + box << "# glyph 0\n" + box + "\n";
+        QTest::newRow("code points") << "U+0041 A\n" + box << "U+0041 A\n" + box + "\n";
+        QTest::newRow("headed, then not")
+            << "# box\n" + box + "\n" + slash << "# box\n" + box + "\n# glyph 1\n" + slash + "\n";
+    }
+
+    void headings() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, written);
+        Files files;
+        const Run run =
+            glimmetFont({"--from", "text", "-i", files.write("in.txt", text), "--format", "text"});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, written);
     }
 
     // Where a character ends depends on the text around it: a character that the text arguments
