@@ -20,9 +20,9 @@ struct Target;
 class Output;
 
 // What a C or assembly table holds: glyphs; records of a glyph with its two GB2312 bytes in
-// front, as Chinese firmware looks characters up; or the 87 x 94 slots of GB2312, blank ones
+// front, as Chinese firmware looks characters up; or every slot of a slot file, blank ones
 // included.
-enum class Records { Glyphs, Gb2312Index, Gb2312Slots };
+enum class Records { Glyphs, Gb2312Index, AllSlots };
 
 // A table of glyphs as the formats of bytes write it: its layout, name and toolchain, what it
 // holds and in which order, and where the glyphs come from.
@@ -36,7 +36,7 @@ struct Table {
     Records records = Records::Glyphs;
     bool shared;  // declared by a header of its own, so the C table is not static
     QString name, directive;
-    std::optional<Slots> slotFile;  // where the glyphs have slots
+    std::optional<Slots> slotFile;  // where the glyphs have slots, rows enough for all
     std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots
     std::vector<int32_t> text;      // the text as indexes into the table, in C and assembly
     qsizetype count = 0;            // glyphs or slots

@@ -72,9 +72,17 @@ private slots:
         add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");
-        add("slots of a text", "--slots 欢", "", 2, "--slots needs --charset gb2312");
-        add("index and slots", "--index gb2312 --slots --charset gb2312", "", 2,
+        add("slots of a text", "--slots gb2312 欢", "", 2,
+            "--slots needs --charset gb2312 or gb2312-hanzi");
+        add("slots of ASCII", "--slots gb2312 --charset ascii", "", 2,
+            "--slots needs --charset gb2312 or gb2312-hanzi");
+        add("index and slots", "--index gb2312 --slots gb2312 --charset gb2312", "", 2,
             "--index and --slots do not go together");
+        add("an unknown slot file", "--slots hzk32 --charset gb2312", "", 2,
+            "--slots: 'hzk32' is not one of gb2312, hzk24; did you mean hzk24?");
+        add("slots of text", "--slots gb2312 --format text --charset gb2312", "", 2,
+            "--slots does not apply to --format text: it is for --format c, asm, bin and --from "
+            "bin");
         add("characters without a code", "--index gb2312 欢A😀", "", 1,
             "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
         add("a full device", "A -o /dev/full", "", 1,

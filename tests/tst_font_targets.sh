@@ -319,9 +319,9 @@ run "gcc, --index" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o records recor
 run "as31, --index" as31 -Fbin listing.asm
 cmp -s listing.bin records.bin || fail "as31, --index gb2312: the records"
 
-# --slots: the C table and the assembly hold the bytes of the HZK file at that size.
+# --slots gb2312: the C table and the assembly hold the bytes of the HZK file at that size.
 "$font" --charset gb2312 --size 8 --format bin -o slots.bin 2>/dev/null
-"$font" --charset gb2312 --size 8 --slots --name table -o table.h 2>/dev/null
+"$font" --charset gb2312 --size 8 --slots gb2312 --name table -o table.h 2>/dev/null
 cat >slots.c <<'PROGRAM'
 #include <stdio.h>
 #include "table.h"
@@ -332,8 +332,14 @@ int main(void) {
 PROGRAM
 run "gcc, --slots" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o slots slots.c
 ./slots | cmp -s - slots.bin || fail "--slots: the C table"
-"$font" --charset gb2312 --size 8 --slots --target as31 --format asm -o listing.asm 2>/dev/null
+"$font" --charset gb2312 --size 8 --slots gb2312 --target as31 --format asm -o listing.asm \
+    2>/dev/null
 run "as31, --slots" as31 -Fbin listing.asm
 cmp -s listing.bin slots.bin || fail "as31, --slots: the bytes"
+# --slots hzk24: the C table holds HZK24S's bytes.
+"$font" --charset gb2312-hanzi --slots hzk24 --format bin -o slots.bin 2>/dev/null
+"$font" --charset gb2312-hanzi --slots hzk24 --name table -o table.h 2>/dev/null
+run "gcc, --slots hzk24" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o slots slots.c
+./slots | cmp -s - slots.bin || fail "--slots hzk24: the C table"
 
 echo "sdcc, sdas8051, avr-gcc in simavr, avr-as, as31 and gcc read back every target's bytes"

@@ -4,6 +4,7 @@
 #include "font/input.h"
 #include "font/output.h"
 #include "font/readers.h"
+#include "font/slots.h"
 #include "font/table.h"
 
 #include <QCoreApplication>
@@ -104,9 +105,11 @@ bool TextReader::heading(qsizetype n) {
     return true;
 }
 
+// A slot's name gives its code, to read back into the slot.
 void TextReader::named(const QString& name) {
-    read_.characters.addNamed(name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size())
-                                             : name);
+    read_.characters.addNamed(
+        name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size()) : name,
+        SlotCode(name));
 }
 
 bool TextReader::row(qsizetype n, int r, Glyph& glyph) {
