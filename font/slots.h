@@ -39,6 +39,8 @@ public:
     // (GB2312's, or ASCII's at a half-width size); none where its glyphs follow one another.
     static std::optional<Slots> of(const QString& slotFile, const QString& charset, QSize size);
 
+    // Whether they are GB2312's, of full-width characters.
+    bool gb2312() const { return rows_ != 0; }
     // The slots written, and the most a file may hold.
     int count() const { return rows_ ? rows_ * 94 : 256; }
     int most() const { return rows_ ? (0xFF - firstRow_) * 94 : 256; }

@@ -19,14 +19,6 @@ Records records(const Options& options) {
     return options.index.isEmpty() ? Records::Glyphs : Records::Gb2312Index;
 }
 
-// Where a table puts its glyphs: in the slots of a slot file or a whole character set, or one
-// after another. --slots may be there for the reader alone.
-std::optional<Slots> slotsOf(const Options& options, QSize size) {
-    if (!FindCoder(options.format).writes.contains(QLatin1String("slots"))) return std::nullopt;
-    if (options.slotFile.isEmpty() && options.format != QLatin1String("bin")) return std::nullopt;
-    return Slots::of(options.slotFile, options.charset, size);
-}
-
 QString defaultName(const Options& options) {
     if (!options.name.isEmpty()) return options.name;
     return options.strip ? QStringLiteral("strip") : QStringLiteral("glyphs");
@@ -43,7 +35,7 @@ Table::Table(const Options& options, const Source& source)
       shared(!options.header.isEmpty()),
       name(defaultName(options)),
       directive(options.directive),
-      slotFile(slotsOf(options, size)) {
+      slotFile(TableSlots(options, size)) {
     const Characters& characters = source.characters;
     if (slotFile) {
         slotFile->holdAll(characters);
@@ -58,6 +50,12 @@ Table::Table(const Options& options, const Source& source)
     }
     if (!slotFile)
         count = options.strip ? qsizetype(characters.sequence.size()) : qsizetype(order.size());
+}
+
+std::optional<Slots> TableSlots(const Options& options, QSize size) {
+    if (!FindCoder(options.format).writes.contains(QLatin1String("slots"))) return std::nullopt;
+    if (options.slotFile.isEmpty() && options.format != QLatin1String("bin")) return std::nullopt;
+    return Slots::of(options.slotFile, options.charset, size);
 }
 
 QString Table::dataDirective() const {
@@ -104,6 +102,11 @@ QStringList Table::about(QSize bitmap, const QString& held) const {
     QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2: %3.")
                           .arg(QStringLiteral(GLIMMET_VERSION), from, held)};
     if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.file);
+    if (source.widened)
+        lines << QStringLiteral(
+                     "%1 symbols it draws half-width stand in the middle of their slots, box "
+                     "drawing's strokes running on to the slots' sides.")
+                     .arg(source.widened);
     lines += LayoutDescription(layout, bitmap);
     lines += BitPicture(layout, bitmap);
     if (records == Records::Gb2312Index)

@@ -82,6 +82,10 @@ struct TableText {
     QByteArray (*strip)(const Table& table, const QString& message, const Glyph& strip);
 };
 
+// The slots of the options' table at the size: a slot file's or a character set's; none where the
+// glyphs follow one another. --slots may be there for the reader alone.
+std::optional<Slots> TableSlots(const Options& options, QSize size);
+
 // Writes the table in the format: each glyph in its slot (unused slots blank), or each entry
 // in the input's order, or each once. Fails, writing nothing, where a glyph has no slot or a
 // record no code.

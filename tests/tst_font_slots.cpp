@@ -1,6 +1,7 @@
 // glimmet-font's slot files: HZK16, HZK12, HZK24S and ASC16 written and read back slot for slot,
 // vendors' longer files read whole, every slot with ink or a character coming back by its code,
-// HZK24's columns stated by hand, and what has no slot.
+// HZK24's columns stated by hand, HZK16's symbols full-width, and what has no slot.
+#include "font/charsets.h"
 #include "tests/fontrun.h"
 
 #include <QTest>
@@ -35,7 +36,26 @@ QByteArray drawn(const QByteArray& heading, int size, const QList<QPoint>& lit) 
 class FontSlotsTest : public QObject {
     Q_OBJECT
 
+    // HZK16's pictures by their headings, "U+2500 ─".
+    QMap<QString, QStringList> hzk16_;
+
+    QStringList inHzk16(const QString& character) const {
+        return hzk16_.value(QStringLiteral("U+%1 ")
+                                .arg(character.front().unicode(), 4, 16, QLatin1Char('0'))
+                                .toUpper() +
+                            character);
+    }
+
 private slots:
+    void initTestCase() {
+        Files files;
+        const Run file = glimmetFont({"--charset", "gb2312", "--format", "bin"});
+        hzk16_ = picturesByHeading(glimmetFont({"--from", "bin", "--charset", "gb2312", "-i",
+                                                files.write("HZK16", file.out), "--format", "text"})
+                                       .out);
+        QCOMPARE(hzk16_.size(), 7445);
+    }
+
     // A slot file reads back as every character of its set, blank ones too (the ideographic
     // space of A1A1, ASCII's space), each from its own slot; its text writes the same bytes.
     void slotFiles_data() {
@@ -157,6 +177,94 @@ private slots:
                            "number (hi - 0xB0) * 94 + (lo - 0xA1); unused slots are blank. */\n"));
         QVERIFY(c.out.contains("\nstatic const unsigned char glyphs[6768][72] = {\n"));
         QVERIFY(c.out.contains("    /* GB2312 D7FA, no character */\n"));
+    }
+
+    // Unifont draws box drawing half-width; in HZK16 its lines reach both sides of the cell and
+    // meet in one row and one column, so that frames join: each character is its arms from the
+    // crossing of ─'s row and │'s column.
+    void framesJoin_data() {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QString>("arms");  // left, right, up, down
+        for (const auto& [character, arms] : {std::pair{"─", "lr"},
+                                              {"│", "ud"},
+                                              {"┌", "rd"},
+                                              {"┐", "ld"},
+                                              {"└", "ru"},
+                                              {"┘", "lu"},
+                                              {"├", "rud"},
+                                              {"┤", "lud"},
+                                              {"┬", "lrd"},
+                                              {"┴", "lru"},
+                                              {"┼", "lrud"}})
+            QTest::newRow(character) << QString::fromUtf8(character) << arms;
+    }
+
+    void framesJoin() {
+        QFETCH(QString, character);
+        QFETCH(QString, arms);
+        const int row = int(inHzk16("─").indexOf(QString(16, '#')));
+        const int column = int(inHzk16("│").value(0).indexOf('#'));
+        QVERIFY(row > 0 && column > 0);
+        QStringList expected(16, QString(16, '.'));
+        for (int c = arms.contains('l') ? 0 : column; c <= (arms.contains('r') ? 15 : column); ++c)
+            expected[row][c] = '#';
+        for (int r = arms.contains('u') ? 0 : row; r <= (arms.contains('d') ? 15 : row); ++r)
+            expected[r][column] = '#';
+        QCOMPARE(inHzk16(character), expected);
+    }
+
+    // Every other symbol Unifont draws half-width stands centred in its cell, a column to spare
+    // at most; only the punctuation that a full-width face sets on the left stays there.
+    void symbolsCentred() {
+        QString leftHalf;
+        for (const CharsetEntry& entry : Gb2312()) {
+            const QString character = QString::fromUcs4(&entry.codePoint, 1);
+            const QStringList rows = inHzk16(character);
+            if (entry.gb2312 >= 0xB0A1 || !rows.join("").contains('#')) continue;
+            int left = 16, right = 16;
+            for (const QString& row : rows) {
+                if (!row.contains('#')) continue;
+                left = std::min(left, int(row.indexOf('#')));
+                right = std::min(right, int(15 - row.lastIndexOf('#')));
+            }
+            if (right >= 8)
+                leftHalf += character;
+            else if (QString("○→Αα±ЖЯ★√").contains(character))
+                QVERIFY2(std::abs(left - right) <= 1, qPrintable(character));
+        }
+        QCOMPARE(leftHalf, QStringLiteral("、。〕〉」】"));
+    }
+
+    // The default faces draw box drawing full-width at 12 and 24 pixels, and the slot file holds
+    // it as captured; WenQuanYi's pinyin letters and ¨±×÷°§ at 12 are half-width, and centred.
+    // The table's comment says how many symbols were widened.
+    void widenedOnlyWhereHalfWidth_data() {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("widened");
+        QTest::addColumn<bool>("boxAsCaptured");
+        QTest::newRow("16") << "16" << 297 << false;
+        QTest::newRow("12") << "12" << 32 << true;
+        QTest::newRow("24") << "24" << 0 << true;
+    }
+
+    void widenedOnlyWhereHalfWidth() {
+        QFETCH(QString, size);
+        QFETCH(int, widened);
+        QFETCH(bool, boxAsCaptured);
+        const QStringList sized{"--size", size};
+        const QByteArray file =
+            glimmetFont(sized + QStringList{"--charset", "gb2312", "--format", "bin"}).out;
+        const QByteArray line = glimmetFont(sized + QStringList{"--format", "bin", "─"}).out;
+        QCOMPARE(file.mid((8 * 94 + 3) * line.size(), line.size()) == line, boxAsCaptured);
+        const QByteArray assembly =
+            glimmetFont(sized +
+                        QStringList{"--charset", "gb2312", "--slots", "gb2312", "--format", "asm"})
+                .out;
+        const QByteArray said =
+            " symbols it draws half-width stand in the middle of their slots, "
+            "box drawing's strokes running on to the slots' sides.\n";
+        QCOMPARE(assembly.contains(said), widened > 0);
+        if (widened) QVERIFY(assembly.contains("\n; " + QByteArray::number(widened) + said));
     }
 
     // What has no slot, and files no slot file holds: an input failure, and nothing written.
