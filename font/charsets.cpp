@@ -1,6 +1,7 @@
 #include "font/charsets.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <iconv.h>
 
@@ -8,10 +9,10 @@
 
 namespace {
 
-// Every two-byte code of rows A1 to F7, slots A1 to FE, that the table decodes.
-std::vector<CharsetEntry> readGb2312() {
+// Every two-byte code of rows A1 to F7, slots A1 to FE, that the encoding decodes.
+std::vector<CharsetEntry> decodeRows(const char* encoding) {
     std::vector<CharsetEntry> table;
-    const iconv_t cd = iconv_open("UTF-32LE", "GB2312");
+    const iconv_t cd = iconv_open("UTF-32LE", encoding);
     if (cd == iconv_t(-1)) return table;
     for (int hi = 0xA1; hi <= 0xF7; ++hi) {
         for (int lo = 0xA1; lo <= 0xFE; ++lo) {
@@ -31,14 +32,24 @@ std::vector<CharsetEntry> readGb2312() {
 }  // namespace
 
 const std::vector<CharsetEntry>& Gb2312() {
-    static const std::vector<CharsetEntry> table = readGb2312();
+    static const std::vector<CharsetEntry> table = decodeRows("GB2312");
     return table;
 }
 
+// GBK decodes two of GB2312's slots as other characters than GB2312 does (A1A4 as U+00B7 for
+// U+30FB, A1AA as U+2014 for U+2015), and text decoded from GBK holds those: both find the slot.
+// GBK's codes in slots GB2312 leaves unassigned are not GB2312's.
 uint16_t Gb2312Code(char32_t codePoint) {
     static const QHash<char32_t, uint16_t> codes = [] {
         QHash<char32_t, uint16_t> codes;
-        for (const CharsetEntry& entry : Gb2312()) codes.insert(entry.codePoint, entry.gb2312);
+        QSet<uint16_t> assigned;
+        for (const CharsetEntry& entry : Gb2312()) {
+            codes.insert(entry.codePoint, entry.gb2312);
+            assigned.insert(entry.gb2312);
+        }
+        for (const CharsetEntry& entry : decodeRows("GBK"))
+            if (assigned.contains(entry.gb2312) && !codes.contains(entry.codePoint))
+                codes.insert(entry.codePoint, entry.gb2312);
         return codes;
     }();
     return codes.value(codePoint, 0);

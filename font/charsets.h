@@ -14,7 +14,8 @@ struct CharsetEntry {
 
 // GB2312 in code order, read from the system's own encoding table (glibc's iconv).
 const std::vector<CharsetEntry>& Gb2312();
-// The GB2312 code of a character of one code point, or 0 where it has none.
+// The GB2312 code of a character of one code point, or 0 where it has none; the characters GBK
+// decodes some slots as find those slots too.
 uint16_t Gb2312Code(char32_t codePoint);
 
 // The names Charset takes.

@@ -83,10 +83,13 @@ struct Conflict {
 const Conflict Conflicts[] = {
     {[](const Options& o) { return o.format == QLatin1String("c") && !FindTarget(o.target).hasC; },
      QT_TRANSLATE_NOOP("glimmet-font", "--target %1 is an assembler: give --format asm")},
-    {[](const Options& o) { return !o.index.isEmpty() && o.allSlots; },
+    {[](const Options& o) { return !o.index.isEmpty() && !o.slotFile.isEmpty(); },
      QT_TRANSLATE_NOOP("glimmet-font", "--index and --slots do not go together")},
-    {[](const Options& o) { return o.allSlots && o.charset != QLatin1String("gb2312"); },
-     QT_TRANSLATE_NOOP("glimmet-font", "--slots needs --charset gb2312")},
+    {[](const Options& o) {
+         return !o.slotFile.isEmpty() && o.from == QLatin1String("font") &&
+                !o.charset.startsWith(QLatin1String("gb2312"));
+     },
+     QT_TRANSLATE_NOOP("glimmet-font", "--slots needs --charset gb2312 or gb2312-hanzi")},
     {[](const Options& o) {
          return (o.strip || !o.preview.isEmpty()) && o.from != QLatin1String("font");
      },
@@ -95,7 +98,8 @@ const Conflict Conflicts[] = {
     {[](const Options& o) { return o.strip && !o.sheet.isEmpty(); },
      QT_TRANSLATE_NOOP("glimmet-font", "--sheet draws glyphs, not a strip: see it with --preview")},
     {[](const Options& o) {
-         return o.strip && (!o.header.isEmpty() || !o.index.isEmpty() || o.allSlots || o.unique);
+         return o.strip &&
+                (!o.header.isEmpty() || !o.index.isEmpty() || !o.slotFile.isEmpty() || o.unique);
      },
      QT_TRANSLATE_NOOP("glimmet-font",
                        "--strip is one picture: --header, --index, --slots and --unique are for "

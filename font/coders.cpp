@@ -40,15 +40,17 @@ const std::vector<Coder>& Coders() {
          {}, QStringList{"name", "target", "db", "index", "slots", "unique", "strip"} + Layout},
         {"bin", QT_TRANSLATE_NOOP("glimmet-font",
                                   "the bytes alone; with --charset gb2312 the 87 x 94\n"
-                                  "slots of HZK16 (HZK12 at 12), with --charset ascii\n"
-                                  "at a half-width size the 256 of ASC16 (ASC12 at\n"
-                                  "8x12)"),
+                                  "slots of HZK16 (HZK12 at 12), with --slots hzk24\n"
+                                  "the hanzi of HZK24S and its kin, with --charset\n"
+                                  "ascii at a half-width size the 256 of ASC16 (ASC12\n"
+                                  "at 8x12)"),
          ReadBin, WriteBin,
-         QStringList{"charset", "size"} + Layout, QStringList{"unique", "strip"} + Layout, true},
+         QStringList{"charset", "size", "slots"} + Layout,
+         QStringList{"slots", "unique", "strip"} + Layout, true},
         {"text", QT_TRANSLATE_NOOP("glimmet-font",
                                    "pictures, # for a lit LED and . for an unlit one,\n"
-                                   "each under a heading: U+ and its code points, or #\n"
-                                   "and a name"),
+                                   "each under a heading: U+ and its code points, or #,\n"
+                                   "a space and a name"),
          ReadText, WriteText,
          {"charset"}, {"unique", "strip"}},
         {"image", QT_TRANSLATE_NOOP("glimmet-font",

@@ -109,9 +109,10 @@ QStringList LayoutDescription(const Layout& layout, QSize size) {
     const int along = layout.across() ? w : h;
     const int spare = 8 * bytesOf(along) - along;
     const QString padding =
-        spare ? QStringLiteral(" The last %1 of a %2 lie past the glyph's edge and are 0.")
+        spare ? QStringLiteral(" The last %1 of a %2 lie past the glyph's edge and are unlit: %3.")
                     .arg(spare == 1 ? QStringLiteral("bit") : QStringLiteral("%1 bits").arg(spare))
                     .arg(layout.across() ? QStringLiteral("row") : QStringLiteral("column"))
+                    .arg(layout.negative ? 1 : 0)
               : QString();
     return {
         QStringLiteral("Scan %1.").arg(order),

@@ -5,6 +5,7 @@
 #include "font/coder.h"
 #include "font/encoding.h"
 #include "font/options.h"
+#include "font/slots.h"
 #include "font/suggest.h"
 #include "font/target.h"
 
@@ -73,17 +74,12 @@ QString scan(Options& options, const QString& value) {
     return problem;
 }
 
-std::vector<std::pair<QString, QString>> targets() {
+// The rows of a table as the help lists them: each name with its summary.
+template <class Row, const std::vector<Row>& (*rows)()>
+std::vector<std::pair<QString, QString>> summaries() {
     std::vector<std::pair<QString, QString>> choices;
-    for (const Target& target : Targets())
-        choices.emplace_back(QLatin1String(target.name), translated(target.summary));
-    return choices;
-}
-
-std::vector<std::pair<QString, QString>> boards() {
-    std::vector<std::pair<QString, QString>> choices;
-    for (const Board& board : Boards())
-        choices.emplace_back(QLatin1String(board.name), translated(board.summary));
+    for (const Row& row : rows())
+        choices.emplace_back(QLatin1String(row.name), translated(row.summary));
     return choices;
 }
 
@@ -134,7 +130,7 @@ const std::vector<OptionRule>& OptionRules() {
          VALUE(output)},
         {"target", 0, QT_TRANSLATE_NOOP("glimmet-font", "TOOLCHAIN"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "what compiles or assembles the table:"),
-         CHOICE(target, "target", TargetNames()), targets},
+         CHOICE(target, "target", TargetNames()), summaries<Target, Targets>},
         {"header", 0, QT_TRANSLATE_NOOP("glimmet-font", "FILE"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "also write a C header declaring the table (extern),\n"
@@ -152,11 +148,13 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "gb2312: each glyph as a record, its two GB2312 bytes\nfirst"),
          CHOICE(index, "index", {"gb2312"})},
-        {"slots", 0, nullptr, Section::Output,
+        {"slots", 0, QT_TRANSLATE_NOOP("glimmet-font", "NAME"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "with --charset gb2312: all 87 x 94 slots, blank ones\n"
-                           "included; the glyph of code (hi, lo) is\n(hi - 0xA1) * 94 + lo - 0xA1"),
-         SWITCH(allSlots)},
+                           "a classic slot file, every slot in it, blank ones\n"
+                           "included: bin writes and reads it, C and asm write\n"
+                           "it as one table; hzk24 is 24 x 24 down columns\n"
+                           "unless --size or --scan say otherwise:"),
+         CHOICE(slotFile, "slots", SlotFileNames()), summaries<SlotFile, SlotFiles>},
         {"unique", 0, nullptr, Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "each character once, at its first appearance; in C\n"
@@ -213,14 +211,14 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the layout and size a board needs; --scan, --size,\n"
                            "--lsb-first and --negative given with it win:"),
-         CHOICE(board, "board", BoardNames()), boards},
+         CHOICE(board, "board", BoardNames()), summaries<Board, Boards>},
         {"scan", 0, QT_TRANSLATE_NOOP("glimmet-font", "ORDER"), Section::Layout,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "rows (default): across rows, each row as W/8 bytes\n"
                            "(rounded up) from the left; columns: down columns,\n"
                            "each column as H/8 bytes from the top; pages: bands\n"
                            "of eight rows, one byte a column, the top pixel in\n"
-                           "bit 0; bits past a glyph's edge are always 0"),
+                           "bit 0; bits past a glyph's edge are unlit"),
          scan},
         {"lsb-first", 0, nullptr, Section::Layout,
          QT_TRANSLATE_NOOP(

@@ -3,6 +3,7 @@
 #include "font/boards.h"
 #include "font/checks.h"
 #include "font/optionrules.h"
+#include "font/slots.h"
 #include "font/suggest.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,7 @@ std::variant<Options, Diagnostic> ParseOptions(const QStringList& arguments) {
     }
     if (options.action != Options::Action::Convert) return options;
     applyBoard(options);
+    ApplySlotFile(options);
     const Diagnostic checked = CheckOptions(options);
     if (!checked.ok()) return checked;
     return options;

@@ -33,8 +33,9 @@ struct Options {
     QString output, header, sheet, preview;
     QString target = QStringLiteral("c"), name, directive, index;
     QString board;
+    QString slotFile;  // --slots
     Layout layout;
-    bool allSlots = false, unique = false, strip = false;
+    bool unique = false, strip = false;
     int signWidth = 64;
 
     // The options given, by their long names: the checks and the defaults a board fills go by

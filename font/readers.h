@@ -16,15 +16,25 @@
 // wrong in error, when the file is not what it should be.
 
 // --from text: what --format text writes, or glyphs drawn by hand in it. A heading line, U+XXXX
-// with the character's code points or # and a name, then the rows, # lit and . unlit; an empty
-// line between glyphs. Every glyph is as large as the first.
+// with the character's code points or # and a space and a name, then the rows, # lit and .
+// unlit; an empty line between glyphs. A glyph without a heading is numbered. Every glyph is as
+// large as the first.
 std::optional<Source> ReadTextGlyphs(QByteArrayView bytes, QString& error);
 
-// --from bin: glyphs of the size in the layout, one after another, or in the slots of the
-// character set, whose empty slots are left out. Glyphs one after another are the character
-// set's characters in order, where one is given, or numbered.
-std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
-                                    const QString& charset, QString& error);
+// How --from bin reads a table: its glyphs' size and layout, and the slot file or character set
+// whose glyphs it holds.
+struct BinReading {
+    QSize size;
+    Layout layout;
+    QString charset, slotFile;
+};
+
+// --from bin: glyphs of the size in the layout, one after another, or in the slots of a slot
+// file or character set: each slot with a character or with ink, under its character or the
+// slot's name; any whole number of slots up to the file's most. Glyphs one after another are the
+// character set's characters in order, where one is given, or numbered.
+std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, const BinReading& reading,
+                                    QString& error);
 
 // How --from image tells a lit pixel: dark below the threshold, and opaque.
 struct ImageReading {

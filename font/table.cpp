@@ -1,5 +1,6 @@
 #include "font/table.h"
 
+#include "font/coder.h"
 #include "font/layouttext.h"
 #include "font/options.h"
 #include "font/output.h"
@@ -14,15 +15,8 @@
 namespace {
 
 Records records(const Options& options) {
-    if (options.allSlots) return Records::Gb2312Slots;
+    if (!options.slotFile.isEmpty()) return Records::AllSlots;
     return options.index.isEmpty() ? Records::Glyphs : Records::Gb2312Index;
-}
-
-// Where a table puts its glyphs: in the slots of a whole character set, or one after another.
-std::optional<Slots> slotsOf(const Options& options, QSize size) {
-    if (options.allSlots) return Slots::gb2312();
-    if (options.format != QLatin1String("bin")) return std::nullopt;
-    return Slots::of(options.charset, size);
 }
 
 QString defaultName(const Options& options) {
@@ -41,9 +35,10 @@ Table::Table(const Options& options, const Source& source)
       shared(!options.header.isEmpty()),
       name(defaultName(options)),
       directive(options.directive),
-      slotFile(slotsOf(options, size)) {
+      slotFile(TableSlots(options, size)) {
     const Characters& characters = source.characters;
     if (slotFile) {
+        slotFile->holdAll(characters);
         count = slotFile->count();
     } else if (options.unique) {
         order.resize(characters.distinct.size());
@@ -57,8 +52,19 @@ Table::Table(const Options& options, const Source& source)
         count = options.strip ? qsizetype(characters.sequence.size()) : qsizetype(order.size());
 }
 
+std::optional<Slots> TableSlots(const Options& options, QSize size) {
+    if (!FindCoder(options.format).writes.contains(QLatin1String("slots"))) return std::nullopt;
+    if (options.slotFile.isEmpty() && options.format != QLatin1String("bin")) return std::nullopt;
+    return Slots::of(options.slotFile, options.charset, size);
+}
+
 QString Table::dataDirective() const {
     return directive.isEmpty() ? QString::fromLatin1(target.directive) : directive;
+}
+
+QString Table::indexType() const {
+    static const char* const types[] = {"", "unsigned char", "unsigned short", "", "unsigned long"};
+    return QString::fromLatin1(types[indexBytes()]);
 }
 
 QString Table::textName() const {
@@ -96,6 +102,11 @@ QStringList Table::about(QSize bitmap, const QString& held) const {
     QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2: %3.")
                           .arg(QStringLiteral(GLIMMET_VERSION), from, held)};
     if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.file);
+    if (source.widened)
+        lines << QStringLiteral(
+                     "%1 symbols it draws half-width stand in the middle of their slots, box "
+                     "drawing's strokes running on to the slots' sides.")
+                     .arg(source.widened);
     lines += LayoutDescription(layout, bitmap);
     lines += BitPicture(layout, bitmap);
     if (records == Records::Gb2312Index)
@@ -103,10 +114,7 @@ QStringList Table::about(QSize bitmap, const QString& held) const {
                      "Each record: the character's two GB2312 bytes, the high one first, then its "
                      "%1 bytes.")
                      .arg(bytesEach());
-    if (records == Records::Gb2312Slots)
-        lines << QStringLiteral(
-            "87 rows of 94 slots: the glyph of GB2312 code (hi, lo) is number "
-            "(hi - 0xA1) * 94 + (lo - 0xA1); unused slots are blank.");
+    if (records == Records::AllSlots) lines << slotFile->described();
     if (!text.empty())
         lines << QStringLiteral("%1: the text, glyph by glyph, as %2 indexes into %3.")
                      .arg(textName())
@@ -122,7 +130,7 @@ Entry Table::entry(int32_t i) const {
 }
 
 QString Entry::label() const {
-    const QString gb2312 = QStringLiteral("GB2312 %1").arg(code, 4, 16).toUpper();
+    const QString gb2312 = SlotName(code);
     if (named) return character;
     if (character.isEmpty()) return gb2312 + QStringLiteral(", no character");
     const QString captioned = character + QLatin1Char(' ') + CodePoints(character);

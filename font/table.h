@@ -20,9 +20,9 @@ struct Target;
 class Output;
 
 // What a C or assembly table holds: glyphs; records of a glyph with its two GB2312 bytes in
-// front, as Chinese firmware looks characters up; or the 87 x 94 slots of GB2312, blank ones
+// front, as Chinese firmware looks characters up; or every slot of a slot file, blank ones
 // included.
-enum class Records { Glyphs, Gb2312Index, Gb2312Slots };
+enum class Records { Glyphs, Gb2312Index, AllSlots };
 
 // A table of glyphs as the formats of bytes write it: its layout, name and toolchain, what it
 // holds and in which order, and where the glyphs come from.
@@ -36,7 +36,7 @@ struct Table {
     Records records = Records::Glyphs;
     bool shared;  // declared by a header of its own, so the C table is not static
     QString name, directive;
-    std::optional<Slots> slotFile;  // where the glyphs have slots
+    std::optional<Slots> slotFile;  // where the glyphs have slots, rows enough for all
     std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots
     std::vector<int32_t> text;      // the text as indexes into the table, in C and assembly
     qsizetype count = 0;            // glyphs or slots
@@ -44,6 +44,8 @@ struct Table {
     int bytesEach() const { return layout.byteCount(size); }
     // How many bytes an index of the text takes: one, two or four.
     int indexBytes() const { return count <= 0x100 ? 1 : count <= 0x10000 ? 2 : 4; }
+    // The smallest unsigned C type that holds every index of the text.
+    QString indexType() const;
     QString dataDirective() const;
     QString textName() const;
     QString lengthName() const;
@@ -79,6 +81,10 @@ struct TableText {
     // The whole input as one picture, in one array.
     QByteArray (*strip)(const Table& table, const QString& message, const Glyph& strip);
 };
+
+// The slots of the options' table at the size: a slot file's or a character set's; none where the
+// glyphs follow one another. --slots may be there for the reader alone.
+std::optional<Slots> TableSlots(const Options& options, QSize size);
 
 // Writes the table in the format: each glyph in its slot (unused slots blank), or each entry
 // in the input's order, or each once. Fails, writing nothing, where a glyph has no slot or a

@@ -6,7 +6,9 @@
 
 // sdas8051 and avr-as read 0x7F but not 7FH; A51 and as31 read 7FH. C51 puts the memory type
 // after the type, and makes a module of its own for its constants; sdcc's C names a symbol with a
-// leading underscore and puts its constants in CONST, where labels with :: are global.
+// leading underscore and puts its constants in CONST, where labels with :: are global. sdcc and
+// avr-gcc store a larger number low byte first, C51 high byte first; as31 has no C, and takes
+// C51's order as the 8051's other assembler does.
 const std::vector<Target>& Targets() {
     static const std::vector<Target> targets{
         {"c", QT_TRANSLATE_NOOP("glimmet-font", "portable C (the default), assembly with DB 0FCH"),
@@ -18,7 +20,7 @@ const std::vector<Target>& Targets() {
          "    END\n"},
         {"sdcc", QT_TRANSLATE_NOOP("glimmet-font", "SDCC's __code, and sdas8051 with .db 0xFC"),
          true, "const __code %1 %2", "", "%1 is in code memory: it takes no RAM.", ".db", Syntax::C,
-         false, true, "    .area CONST (CODE)\n", "", false, "_%1::\n", ""},
+         true, true, "    .area CONST (CODE)\n", "", false, "_%1::\n", ""},
         {"as31", QT_TRANSLATE_NOOP("glimmet-font", "as31, assembly alone, with .db 0FCH"), false,
          "const %1 %2", "", "", ".db", Syntax::Assembly, false, false, "", "", false, "%1:\n", ""},
         {"avr", QT_TRANSLATE_NOOP("glimmet-font", "avr-gcc's PROGMEM, and avr-as with .byte 0xFC"),

@@ -5,6 +5,7 @@
 #include "font/encoding.h"
 #include "font/input.h"
 #include "font/options.h"
+#include "font/slots.h"
 
 #include <QCoreApplication>
 
@@ -46,8 +47,11 @@ Diagnostic addFile(const Options& options, Characters& characters) {
 
 Diagnostic ReadCharacters(const Options& options, Characters& characters) {
     if (!options.charset.isEmpty()) {
+        // A slot file takes the characters it has slots for: HZK24's the hanzi alone.
+        const std::optional<Slots> slotFile = Slots::of(options.slotFile, {}, options.size);
         for (const CharsetEntry& entry : Charset(options.charset))
-            characters.add(QString::fromUcs4(&entry.codePoint, 1));
+            if (!slotFile || slotFile->slotOfCode(entry.gb2312) >= 0)
+                characters.add(QString::fromUcs4(&entry.codePoint, 1));
     } else if (!options.input.isEmpty()) {
         const Diagnostic read = addFile(options, characters);
         if (!read.ok()) return read;

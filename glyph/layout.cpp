@@ -47,11 +47,10 @@ void Layout::pack(const Glyph& glyph, uint8_t* bytes) const {
     for (int r = 0; r < height; ++r)
         std::copy(glyph.row(r), glyph.row(r) + width, cells.begin() + r * padded);
     const auto lit = [&](int c, int r) { return cells[size_t(r * padded + c)]; };
-    const QRect inside(QPoint(), glyph.size());
-    const auto within = [&](int c, int r) { return inside.contains(c, r) ? 1 : 0; };
+    // A bit past the edge is an unlit cell too: under negative it is 1.
     forEachByte(scan, glyph.size(), [&](int c, int r) {
         uint8_t byte = PackByte(lit, c, r, across());
-        if (negative) byte = uint8_t(~byte & PackByte(within, c, r, across()));
+        if (negative) byte = uint8_t(~byte);
         *bytes++ = firstInBit0() ? Reversed[byte] : byte;
     });
 }

@@ -14,7 +14,9 @@ enum class Scan { Rows, Columns, Pages };
 struct Layout {
     Scan scan = Scan::Rows;
     bool lsbFirst = false;  // the first pixel of a byte in bit 0 (for pages: in bit 7)
-    bool negative = false;  // a lit LED is a 0 bit; bits past the glyph's edge stay 0
+    // A lit LED is a 0 bit. Bits past the glyph's edge are unlit as the others: 0, or 1 when
+    // negative, so that a row shifted out whole lights nothing beside the glyph.
+    bool negative = false;
 
     // Whether the bytes of a scan run across, or down.
     bool across() const { return scan == Scan::Rows; }

@@ -1,5 +1,6 @@
 #include "tests/fontrun.h"
 
+#include <QFile>
 #include <QProcess>
 
 Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QString& lang) {
@@ -13,6 +14,16 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QSt
     process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString Files::write(const QString& name, const QByteArray& bytes) {
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
+    return file.fileName();
+}
+
+QString Files::save(const QString& name, const QImage& image) {
+    return image.save(dir_.filePath(name)) ? dir_.filePath(name) : QString();
 }
 
 QList<QStringList> textPictures(const QByteArray& text) {

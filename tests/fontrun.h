@@ -3,10 +3,12 @@
 #include "tests/glyphbytes.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <vector>
@@ -23,3 +25,15 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
 
 // The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
 QList<QStringList> textPictures(const QByteArray& text);
+
+// The files a test gives the command, in a folder of their own that goes with it; each path is
+// empty where the file could not be written.
+class Files {
+public:
+    QString write(const QString& name, const QByteArray& bytes);
+    QString save(const QString& name, const QImage& image);
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};

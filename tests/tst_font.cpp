@@ -72,9 +72,17 @@ private slots:
         add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");
-        add("slots of a text", "--slots 欢", "", 2, "--slots needs --charset gb2312");
-        add("index and slots", "--index gb2312 --slots --charset gb2312", "", 2,
+        add("slots of a text", "--slots gb2312 欢", "", 2,
+            "--slots needs --charset gb2312 or gb2312-hanzi");
+        add("slots of ASCII", "--slots gb2312 --charset ascii", "", 2,
+            "--slots needs --charset gb2312 or gb2312-hanzi");
+        add("index and slots", "--index gb2312 --slots gb2312 --charset gb2312", "", 2,
             "--index and --slots do not go together");
+        add("an unknown slot file", "--slots hzk32 --charset gb2312", "", 2,
+            "--slots: 'hzk32' is not one of gb2312, hzk24; did you mean hzk24?");
+        add("slots of text", "--slots gb2312 --format text --charset gb2312", "", 2,
+            "--slots does not apply to --format text: it is for --format c, asm, bin and --from "
+            "bin");
         add("characters without a code", "--index gb2312 欢A😀", "", 1,
             "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
         add("a full device", "A -o /dev/full", "", 1,
@@ -218,6 +226,49 @@ private slots:
         QCOMPARE(run.status, 0);
         QVERIFY(expected.out.startsWith("/* Made by glimmet-font"));
         QCOMPARE(run.out, expected.out);
+    }
+
+    // GB2312 and GBK decode two slots as different characters; text in either finds the slot,
+    // and a GBK file holding them makes records with their codes.
+    void alternateCodes_data() {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<int>("code");
+        QTest::newRow("GB2312's middle dot") << QString(QChar(0x30FB)) << 0xA1A4;
+        QTest::newRow("GBK's middle dot") << QString(QChar(0x00B7)) << 0xA1A4;
+        QTest::newRow("GB2312's dash") << QString(QChar(0x2015)) << 0xA1AA;
+        QTest::newRow("GBK's dash") << QString(QChar(0x2014)) << 0xA1AA;
+        QTest::newRow("a GB2312 hanzi") << QStringLiteral("中") << 0xD6D0;
+        QTest::newRow("a GBK hanzi outside GB2312") << QStringLiteral("丂") << 0;
+        QTest::newRow("GBK's small numeral in an unassigned slot") << QString(QChar(0x2170)) << 0;
+    }
+
+    void alternateCodes() {
+        QFETCH(QString, character);
+        QFETCH(int, code);
+        QCOMPARE(int(Gb2312Code(character.toUcs4().front())), code);
+        const Run run = glimmetFont({"--index", "gb2312", "--format", "asm", "--", character});
+        QCOMPARE(run.status, code ? 0 : 1);
+        if (code)
+            QVERIFY2(run.out.contains(QStringLiteral("\n    DB 0%1H,0%2H\n")
+                                          .arg(code >> 8, 0, 16)
+                                          .arg(code & 0xFF, 0, 16)
+                                          .toUpper()
+                                          .toUtf8()),
+                     run.out);
+    }
+
+    void gbkFileToRecords() {
+        QTemporaryDir dir;
+        QFile in(dir.filePath("gbk.txt"));
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write("\xA1\xA4\xA1\xAA") == 4);
+        in.close();
+        const Run run = glimmetFont(
+            {"--encoding", "gbk", "-i", in.fileName(), "--index", "gb2312", "--format", "asm"});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("; · U+00B7 GB2312 A1A4\n    DB 0A1H,0A4H\n") &&
+                     run.out.contains("; — U+2014 GB2312 A1AA\n    DB 0A1H,0AAH\n"),
+                 run.out);
     }
 
     // Bytes would garble a terminal: refused there, written to a file or a pipe.
@@ -589,6 +640,35 @@ private slots:
         QVERIFY2(run.out.contains(text.toUtf8()), run.out);
     }
 
+    // Past 256 glyphs an index of the text takes two bytes, in the order the target's C stores
+    // a number: the first two indexes, 0 and 1.
+    void byteOrders_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("portable") << "c"
+                                  << "high byte first\nglyphs_text:\n    DB 00H,00H,00H,01H\n";
+        QTest::newRow("Keil C51") << "keil"
+                                  << "high byte first\nglyphs_text:\n    DB 00H,00H,00H,01H\n";
+        QTest::newRow("SDCC") << "sdcc"
+                              << "low byte first\n_glyphs_text::\n    .db 0x00,0x00,0x01,0x00\n";
+        QTest::newRow("as31") << "as31"
+                              << "high byte first\nglyphs_text:\n    .db 00H,00H,00H,01H\n";
+        QTest::newRow("avr-gcc") << "avr"
+                                 << "low byte first\nglyphs_text:\n    .byte 0x00,0x00,0x01,0x00\n";
+    }
+
+    void byteOrders() {
+        QFETCH(QString, target);
+        QFETCH(QString, text);
+        QString many;
+        for (int k = 0; k < 300; ++k) many += QString::fromUcs4(&Gb2312()[k].codePoint, 1);
+        const Run run = glimmetFont({"--unique", "--target", target, "--format", "asm", "--size",
+                                     "8", "--", many + many.left(2)});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("; 302 indexes of two bytes each, the " + text.toUtf8()),
+                 run.out.right(300));
+    }
+
     // The layout of each board, as its bytes of a glyph lit at its four corners; an OLED's at
     // 16 x 16.
     void boards_data() {
@@ -620,6 +700,38 @@ private slots:
              {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             glyph.set(pixel.x(), pixel.y());
         QCOMPARE(found->layout.bytes(glyph), blankBut(found->layout, glyph.size(), bytes));
+    }
+
+    // At a width or height that is no multiple of 8 the bits past the glyph's edge are unlit
+    // in the board's polarity: a row that an active-low panel shifts out whole lights nothing
+    // beside the glyph. The table's comment says what they are.
+    void paddingUnlit_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("padding");  // the low four bits of every second byte
+        QTest::addColumn<QString>("comment");
+        const auto add = [](const char* name, const char* arguments, int padding,
+                            const char* comment) {
+            QTest::newRow(name) << arguments << padding << comment;
+        };
+        const char* row = "The last 4 bits of a row lie past the glyph's edge and are unlit: ";
+        add("lit is 1", "--size 12", 0x0, row);
+        add("HUB12", "--board hub12 --size 12", 0xF, row);
+        add("74HC595", "--board 74hc595 --size 12", 0xF, row);
+        add("negative", "--negative --size 12", 0xF, row);
+        add("columns, negative", "--scan columns --negative --size 12", 0xF,
+            "The last 4 bits of a column lie past the glyph's edge and are unlit: ");
+    }
+
+    void paddingUnlit() {
+        QFETCH(QString, arguments);
+        QFETCH(int, padding);
+        QFETCH(QString, comment);
+        const QStringList words = arguments.split(' ');
+        const QByteArray bin = glimmetFont(words + QStringList{"--format", "bin", "亮"}).out;
+        QCOMPARE(bin.size(), 24);
+        for (int k = 1; k < bin.size(); k += 2) QCOMPARE(uint8_t(bin[k]) & 0x0F, padding);
+        const QByteArray c = glimmetFont(words + QStringList{"亮"}).out;
+        QVERIFY2(c.contains(comment.toUtf8() + (padding ? "1." : "0.")), c);
     }
 
     // A layout option given with --board wins, before it or after it.

@@ -1,5 +1,5 @@
 // glimmet-font --from text, bin and image: hand-drawn glyphs to every format, what is wrong with
-// a file and where, tables read back in every layout and slot file, and images to bytes.
+// a file and where, tables read back in every layout, and images to bytes.
 #include "tests/fontrun.h"
 
 #include <QImage>
@@ -29,23 +29,6 @@ const QByteArray Drawn =
     ".#....#.\n"
     ".#....#.\n"
     "........\n";
-
-// The bytes of a table as "0x.." values, from a file the test writes.
-class Files {
-public:
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(dir_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};
-        return file.fileName();
-    }
-    QString save(const QString& name, const QImage& image) {
-        return image.save(dir_.filePath(name)) ? dir_.filePath(name) : QString();
-    }
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-private:
-    QTemporaryDir dir_;
-};
 
 QStringList layoutArguments(const QString& layout) {
     return layout.split(' ', Qt::SkipEmptyParts);
@@ -150,10 +133,12 @@ private slots:
             "line 8, column 5: the row is longer than the glyphs' 4 pixels");
         add("unknown pixel", "# a\n#...\n.#o.\n",
             "line 3, column 3: 'o' is neither # (lit) nor . (unlit)");
-        add("no heading", "#...\n.#..\n\n" + glyph,
-            "line 1, column 1: the glyph is 4 x 1 pixels; a side is 4 to 64");
+        add("no heading, too few rows", "#...\n.#..\n\n" + glyph,
+            "line 1, column 1: the glyph is 4 x 2 pixels; a side is 4 to 64");
         add("unknown line", "# a\n" + glyph + "\nA\n" + glyph,
-            "line 7, column 1: a glyph starts with a heading");
+            "line 7, column 1: a glyph starts with its heading (U+ and its code points, or # and "
+            "a space and a name) or its first row");
+        add("a name without a space", "#a\n" + glyph, "line 1, column 1: a glyph starts with");
         add("bad code point", "U+41 A\n" + glyph,
             "line 1, column 1: U+ takes four to six hex digits");
         add("control", "U+0041 U+000A\n" + glyph,
@@ -181,6 +166,33 @@ private slots:
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QVERIFY(!QFile::exists(out));
+    }
+
+    // A heading is U+ or # and a space; a line of # and . is a row, the first of a glyph drawn
+    // without a heading, which is numbered.
+    void headings_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("written");  // by --format text
+        const QByteArray box = "####\n#..#\n#..#\n####\n";
+        const QByteArray slash = "#...\n.#..\n..#.\n...#\n";
+        QTest::newRow("a forgotten heading") << slash << "# glyph 0\n" + slash + "\n";
+        QTest::newRow("a first row lit across") << box << "# glyph 0\n" + box + "\n";
+        QTest::newRow("a name") << "# box\n" + box << "# box\n" + box + "\n";
+        QTest::newRow("a name of # and .") << "# #..#\n" + box << "# #..#\n" + box + "\n";
+        QTest::newRow("an empty name") << "# \n" + box << "# glyph 0\n" + box + "\n";
+        QTest::newRow("code points") << "U+0041 A\n" + box << "U+0041 A\n" + box + "\n";
+        QTest::newRow("headed, then not")
+            << "# box\n" + box + "\n" + slash << "# box\n" + box + "\n# glyph 1\n" + slash + "\n";
+    }
+
+    void headings() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, written);
+        Files files;
+        const Run run =
+            glimmetFont({"--from", "text", "-i", files.write("in.txt", text), "--format", "text"});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, written);
     }
 
     // Where a character ends depends on the text around it: a character that the text arguments
@@ -232,44 +244,6 @@ private slots:
             glimmetFont(made + QStringList{"--from", "bin", "-i", files.write("back.bin", back.out),
                                            "--format", "text"});
         QCOMPARE(again.out, text.out);
-    }
-
-    // A slot file this program writes reads back as the whole character set, each character
-    // from its own slot; only the blank glyphs are left out.
-    void slotFiles_data() {
-        QTest::addColumn<QString>("charset");
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<int>("bytes");
-        QTest::newRow("HZK16") << "gb2312"
-                               << "16" << 261696;
-        QTest::newRow("HZK12") << "gb2312"
-                               << "12" << 196272;
-        QTest::newRow("ASC16") << "ascii"
-                               << "8x16" << 4096;
-    }
-
-    void slotFiles() {
-        QFETCH(QString, charset);
-        QFETCH(QString, size);
-        QFETCH(int, bytes);
-        Files files;
-        const QStringList set{"--charset", charset, "--size", size};
-        const Run file = glimmetFont(set + QStringList{"--format", "bin"});
-        QCOMPARE(file.out.size(), bytes);
-        const Run read =
-            glimmetFont(set + QStringList{"--from", "bin", "-i", files.write("slots", file.out),
-                                          "--format", "text"});
-        QCOMPARE(read.status, 0);
-        QStringList expected;
-        for (const QString& glyph :
-             QString::fromUtf8(glimmetFont(set + QStringList{"--format", "text"}).out)
-                 .split("\n\n", Qt::SkipEmptyParts))
-            if (glyph.section('\n', 1).contains('#')) expected << glyph;
-        QCOMPARE(QString::fromUtf8(read.out).split("\n\n", Qt::SkipEmptyParts), expected);
-        // And back into its slots, byte for byte, at the size of the text's glyphs.
-        const Run back = glimmetFont({"--charset", charset, "--from", "text", "-i",
-                                      files.write("t.txt", read.out), "--format", "bin"});
-        QCOMPARE(back.out, file.out);
     }
 
     // Two 8 x 8 cells side by side, read left to right.
@@ -398,18 +372,6 @@ private slots:
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QCOMPARE(run.out, QByteArray());
-    }
-
-    // A glyph without a GB2312 code has no slot in HZK16: the file is not written.
-    void noSlot() {
-        Files files;
-        const QString out = files.path("HZK16");
-        const Run run = glimmetFont({"--from", "text", "-i", files.write("in.txt", Drawn),
-                                     "--charset", "gb2312", "--format", "bin", "-o", out});
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.err,
-                 QByteArray("glimmet-font: arrow has no place in the 87 x 94 slots of GB2312\n"));
-        QVERIFY(!QFile::exists(out));
     }
 };
 

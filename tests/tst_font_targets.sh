@@ -2,8 +2,9 @@
 # Each --target of glimmet-font through its own toolchain, the bytes read back from what the tools
 # made: sdcc's tables in code memory (the map) without a byte more of internal RAM, sdas8051's
 # assembly linked and read out of the .ihx, avr-gcc's and avr-as's tables in flash read with
-# pgm_read_byte by a program run in simavr, with .data no larger; the --header pair linked by gcc
-# and sdcc; the text of --unique, the records of --index gb2312 and the slots of --slots.
+# pgm_read_byte by a program run in simavr, with .data no larger; an active-low panel's rows; the
+# --header pair linked by gcc and sdcc; the text of --unique in the C compiler's byte order, the
+# records of --index gb2312 and the slots of --slots.
 # Usage: tst_font_targets.sh GLIMMET_FONT
 # shellcheck source=tests/fontwork.sh
 source "$(dirname "$0")/fontwork.sh"
@@ -123,6 +124,53 @@ for layout in "--scan rows" "--scan pages --lsb-first"; do
     avr "assembly, $layout" table.s
 done
 
+# An active-low HUB12 panel shifts a row of a 12 x 12 glyph out as two whole bytes, a 0 bit
+# lighting its LED: the program does so from flash in simavr, and the four LEDs past the glyph
+# stay dark. sdcc's table in code memory and as31's assembly hold the same bytes.
+cat >readpanel.c <<'PROGRAM'
+#include <avr/interrupt.h>
+#include <avr/io.h>
+#include <avr/pgmspace.h>
+#include <avr/sleep.h>
+#include "table.h"
+static void put(char c) {
+    while (!(UCSR0A & (1 << UDRE0))) {
+    }
+    UDR0 = c;
+}
+int main(void) {
+    unsigned int g, r, k, bits;
+    UCSR0B = 1 << TXEN0;
+    for (g = 0; g < sizeof table / sizeof table[0]; ++g)
+        for (r = 0; r < sizeof table[0] / 2; ++r) {
+            bits = pgm_read_byte(&table[g][2 * r]) << 8 | pgm_read_byte(&table[g][2 * r + 1]);
+            for (k = 0; k < 16; ++k, bits <<= 1) put(bits & 0x8000 ? '.' : '#');
+            put('\n');
+        }
+    cli();
+    sleep_mode();
+    return 0;
+}
+PROGRAM
+"$font" --board hub12 --size 12 --target avr --name table -o table.h "$text" 2>/dev/null
+run "avr-gcc, a HUB12 panel" avr-gcc -mmcu=atmega328p -Os -std=gnu99 -Wall -Wextra -Werror \
+    -o readpanel.elf readpanel.c
+"$font" --size 12 --format text "$text" 2>/dev/null | grep '^[#.]*$' | grep . | sed 's/$/..../' >panel.txt
+[ "$(timeout 60 simavr -m atmega328p -f 16000000 readpanel.elf 2>&1 >/dev/null |
+    sed 's/\x1b\[[0-9;]*m//g' | sed -n 's/^\([#.]\{16\}\)\.$/\1/p')" = "$(cat panel.txt)" ] ||
+    fail "simavr: a HUB12 panel lights LEDs past the glyph"
+"$font" --board hub12 --size 12 --format bin -o table.bin "$text" 2>/dev/null
+"$font" --board hub12 --size 12 --target sdcc --name table -o table.h "$text" 2>/dev/null
+run "sdcc, HUB12" sdcc -mmcs51 read51.c
+read -r address length attributes < <(area CONST read51.map)
+bytes read51.ihx "$((16#$address))" "$((16#$length))" | cmp -s - table.bin ||
+    fail "sdcc, HUB12: the bytes in code memory"
+"$font" --board hub12 --size 12 --target as31 --format asm -o listing.asm "$text" 2>/dev/null
+run "as31, HUB12" as31 -Fbin listing.asm
+cmp -s listing.bin table.bin || fail "as31, HUB12: the bytes"
+# Every row's second byte ends in four 1 bits.
+[ "$(xxd -p -c2 table.bin | grep -vc 'f$')" = 0 ] || fail "HUB12: a row's padding is not 1"
+
 # as31 takes its own target's assembly.
 "$font" --scan columns --format bin -o table.bin "$text" 2>/dev/null
 "$font" --scan columns --target as31 --format asm -o listing.asm "$text" 2>/dev/null
@@ -192,6 +240,65 @@ run "as31, --unique" as31 -Fbin listing.asm
 { cat unique.bin; printf '\x00\x01\x02\x03\x04\x05\x06\x00\x01\x02\x03\x04\x05\x06'; } |
     cmp -s - listing.bin || fail "as31, --unique: the glyphs, then the text"
 
+# Past 256 glyphs the assembly's indexes are two bytes, in the order of the target's C: sdcc's
+# own C table of the same text lies in code memory byte for byte as sdas8051's, and avr-gcc's C
+# reads avr-as's indexes with pgm_read_word in simavr as the numbers they are.
+"$font" --size 8 --unique --target sdcc --name expected --header expected.h -o expected.c \
+    -i many.txt 2>/dev/null
+"$font" --size 8 --unique --target sdcc --format asm --name table -o table.asm -i many.txt 2>/dev/null
+sed -n 's/^; C declares [a-z ]* as: //p' table.asm >table.h
+cat >text51.c <<'PROGRAM'
+#include "table.h"
+#include "expected.h"
+volatile unsigned short out;
+void main(void) {
+    unsigned int k;
+    for (k = 0; k < EXPECTED_TEXT_LENGTH; ++k) out = table_text[k] ^ expected_text[k];
+}
+PROGRAM
+run "sdas8051, two-byte indexes" sdas8051 -plosgff table.asm
+for file in text51 expected; do run "sdcc $file" sdcc -mmcs51 -c $file.c; done
+run "sdcc with two-byte indexes" sdcc -mmcs51 text51.rel expected.rel table.rel
+symbol() { awk -v name="$1" '$3 == name { print $2 }' text51.map; }
+length=$((2 * $(sed -n 's/^#define EXPECTED_TEXT_LENGTH //p' expected.h)))
+cmp -s <(bytes text51.ihx "$((16#$(symbol _table_text)))" $length) \
+    <(bytes text51.ihx "$((16#$(symbol _expected_text)))" $length) ||
+    fail "sdas8051: the indexes are not in sdcc's byte order"
+cat >readtext.c <<'PROGRAM'
+#include <avr/interrupt.h>
+#include <avr/io.h>
+#include <avr/pgmspace.h>
+#include <avr/sleep.h>
+#include <stdio.h>
+#include "table.h"
+static int put(char c, FILE* stream) {
+    (void)stream;
+    while (!(UCSR0A & (1 << UDRE0))) {
+    }
+    UDR0 = c;
+    return 0;
+}
+static FILE uart = FDEV_SETUP_STREAM(put, NULL, _FDEV_SETUP_WRITE);
+int main(void) {
+    unsigned int k;
+    UCSR0B = 1 << TXEN0;
+    for (k = 0; k < sizeof table_text / sizeof table_text[0]; ++k)
+        fprintf(&uart, "%u\n", pgm_read_word(&table_text[k]));
+    cli();
+    sleep_mode();
+    return 0;
+}
+PROGRAM
+"$font" --size 8 --unique --target avr --format asm --name table -o table.s -i many.txt 2>/dev/null
+{ echo '#include <avr/pgmspace.h>'; sed -n 's/^; C declares [a-z ]* as: //p' table.s; } >table.h
+run "avr-gcc, two-byte indexes" avr-gcc -mmcu=atmega328p -Os -std=gnu99 -Wall -Wextra -Werror \
+    -o readtext.elf readtext.c table.s
+# The text's numbers in the C table.
+numbers() { sed -n '/ expected_text\[/,/^}/p' expected.c | sed '1d;$d' | tr -d ' ' | tr , '\n' | grep .; }
+[ "$(timeout 60 simavr -m atmega328p -f 16000000 readtext.elf 2>&1 >/dev/null |
+    sed 's/\x1b\[[0-9;]*m//g' | sed -n 's/^\([0-9]*\)\.$/\1/p')" = "$(numbers)" ] ||
+    fail "avr-as: the indexes are not the text's"
+
 # --index gb2312: each record is the character's GB2312 bytes, then its glyph.
 for character in 欢 迎 光 临 ，; do
     printf '%s' "$character" | iconv -t GB2312
@@ -212,9 +319,9 @@ run "gcc, --index" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o records recor
 run "as31, --index" as31 -Fbin listing.asm
 cmp -s listing.bin records.bin || fail "as31, --index gb2312: the records"
 
-# --slots: the C table and the assembly hold the bytes of the HZK file at that size.
+# --slots gb2312: the C table and the assembly hold the bytes of the HZK file at that size.
 "$font" --charset gb2312 --size 8 --format bin -o slots.bin 2>/dev/null
-"$font" --charset gb2312 --size 8 --slots --name table -o table.h 2>/dev/null
+"$font" --charset gb2312 --size 8 --slots gb2312 --name table -o table.h 2>/dev/null
 cat >slots.c <<'PROGRAM'
 #include <stdio.h>
 #include "table.h"
@@ -225,8 +332,14 @@ int main(void) {
 PROGRAM
 run "gcc, --slots" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o slots slots.c
 ./slots | cmp -s - slots.bin || fail "--slots: the C table"
-"$font" --charset gb2312 --size 8 --slots --target as31 --format asm -o listing.asm 2>/dev/null
+"$font" --charset gb2312 --size 8 --slots gb2312 --target as31 --format asm -o listing.asm \
+    2>/dev/null
 run "as31, --slots" as31 -Fbin listing.asm
 cmp -s listing.bin slots.bin || fail "as31, --slots: the bytes"
+# --slots hzk24: the C table holds HZK24S's bytes.
+"$font" --charset gb2312-hanzi --slots hzk24 --format bin -o slots.bin 2>/dev/null
+"$font" --charset gb2312-hanzi --slots hzk24 --name table -o table.h 2>/dev/null
+run "gcc, --slots hzk24" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o slots slots.c
+./slots | cmp -s - slots.bin || fail "--slots hzk24: the C table"
 
 echo "sdcc, sdas8051, avr-gcc in simavr, avr-as, as31 and gcc read back every target's bytes"

@@ -104,14 +104,12 @@ private slots:
         const Glyph corners12 = drawn(s12, "0,0 11,0 0,11 11,11");
         add("12, rows", corners12, Scan::Rows, false, false, "0=80 1=10 22=80 23=10");
         add("12, rows, lsb first", corners12, Scan::Rows, true, false, "0=01 1=08 22=01 23=08");
-        add("12, rows, negative", corners12, Scan::Rows, false, true,
-            "0=7F 1=E0 2=FF 3=F0 22=7F 23=E0");
+        add("12, rows, negative", corners12, Scan::Rows, false, true, "0=7F 1=EF 22=7F 23=EF");
         add("12, rows, lsb first, negative", corners12, Scan::Rows, true, true,
-            "0=FE 1=07 2=FF 3=0F 22=FE 23=07");
+            "0=FE 1=F7 22=FE 23=F7");
         add("12, columns", corners12, Scan::Columns, false, false, "0=80 1=10 22=80 23=10");
         add("12, pages", corners12, Scan::Pages, false, false, "0=01 11=01 12=08 23=08");
-        add("12, pages, negative", corners12, Scan::Pages, false, true,
-            "0=FE 1=FF 11=FE 12=07 13=0F 23=07");
+        add("12, pages, negative", corners12, Scan::Pages, false, true, "0=FE 11=FE 12=F7 23=F7");
         const Glyph three24 = drawn(s24, "12,0 23,23 0,23");
         add("24, rows", three24, Scan::Rows, false, false, "1=08 69=80 71=01");
         add("24, columns", three24, Scan::Columns, false, false, "2=01 36=80 71=01");
@@ -122,8 +120,7 @@ private slots:
         add("8x16, pages", three8x16, Scan::Pages, false, false, "7=01 8=80 11=01");
     }
 
-    // Bytes not named are those of a blank glyph, whose padding bits are 0; and those bytes
-    // unpack to the same pixels.
+    // Bytes not named are those of a blank glyph; and those bytes unpack to the same pixels.
     void layouts() {
         QFETCH(Glyph, glyph);
         QFETCH(int, scan);
@@ -135,6 +132,54 @@ private slots:
         QCOMPARE(int(packed.size()), layout.byteCount(glyph.size()));
         QCOMPARE(packed, blankBut(layout, glyph.size(), bytes));
         QVERIFY(layout.glyph(packed.data(), glyph.size()).sameInk(glyph));
+    }
+
+    // The bits past a glyph's edge are unlit in the layout's polarity, whatever is lit: the
+    // bytes of a 12 x 12 glyph, blank and wholly lit, each the same in every row or band.
+    void paddingUnlit_data() {
+        QTest::addColumn<int>("scan");
+        QTest::addColumn<bool>("lsbFirst");
+        QTest::addColumn<bool>("negative");
+        QTest::addColumn<QString>("blank");
+        QTest::addColumn<QString>("lit");
+        const auto add = [](const char* name, Scan scan, bool lsb, bool negative, const char* blank,
+                            const char* lit) {
+            QTest::newRow(name) << int(scan) << lsb << negative << blank << lit;
+        };
+        add("rows", Scan::Rows, false, false, "0000", "fff0");
+        add("rows, negative", Scan::Rows, false, true, "ffff", "000f");
+        add("rows, lsb first", Scan::Rows, true, false, "0000", "ff0f");
+        add("rows, lsb first, negative", Scan::Rows, true, true, "ffff", "00f0");
+        add("columns, negative", Scan::Columns, false, true, "ffff", "000f");
+        add("pages", Scan::Pages, false, false, "0000", "ff0f");
+        add("pages, negative", Scan::Pages, false, true, "ffff", "00f0");
+        add("pages, lsb first, negative", Scan::Pages, true, true, "ffff", "000f");
+    }
+
+    void paddingUnlit() {
+        QFETCH(int, scan);
+        QFETCH(bool, lsbFirst);
+        QFETCH(bool, negative);
+        QFETCH(QString, blank);
+        QFETCH(QString, lit);
+        const Layout layout{Scan(scan), lsbFirst, negative};
+        const QSize size(12, 12);
+        Glyph full(size);
+        for (int r = 0; r < 12; ++r) full.fill(r, 0, 12);
+        // Rows and columns repeat their two bytes; pages repeat a band of 12 bytes.
+        const auto repeated = [&](const QString& pair) {
+            const QByteArray two = QByteArray::fromHex(pair.toLatin1());
+            if (scan == int(Scan::Pages))
+                return two.left(1).repeated(12) + two.right(1).repeated(12);
+            return two.repeated(12);
+        };
+        const auto packed = [&](const Glyph& glyph) {
+            const std::vector<uint8_t> bytes = layout.bytes(glyph);
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        };
+        QCOMPARE(packed(Glyph(size)), repeated(blank));
+        QCOMPARE(packed(full), repeated(lit));
+        QVERIFY(layout.glyph(layout.bytes(full).data(), size).sameInk(full));
     }
 };
 

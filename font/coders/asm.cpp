@@ -37,13 +37,18 @@ QString textLines(const Table& table) {
            table.target.labelLine(table.textName()) + dataLines(table, bytes);
 }
 
-// The comment, the C declaration where the target's C links with this file as it stands, and the
+// The comment, the C declarations where the target's C links with this file as it stands, and the
 // start of the table's section up to its label.
 QString opening(const Table& table, QSize bitmap, const QString& held, const QString& declarator) {
     QStringList lines = table.about(bitmap, held);
     if (table.target.declaresInC && table.records != Records::Gb2312Index)
         lines << QStringLiteral("C declares it as: extern %1;")
                      .arg(table.target.declare(QStringLiteral("unsigned char"), declarator));
+    if (table.target.declaresInC && !table.text.empty())
+        lines << QStringLiteral("C declares the text as: extern %1;")
+                     .arg(table.target.declare(
+                         table.indexType(),
+                         QStringLiteral("%1[%2]").arg(table.textName()).arg(table.text.size())));
     return QStringLiteral("; ") + lines.join(QStringLiteral("\n; ")) + QLatin1Char('\n') +
            table.target.assemblyStart(labels(table)) + table.target.labelLine(table.name);
 }

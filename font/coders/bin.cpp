@@ -15,7 +15,7 @@
 
 namespace {
 
-// The slots that hold more than the blank glyph, each under its slot's character.
+// The slots with a character, blank or not, and the others that hold more than the blank glyph.
 void readSlots(const Slots& slotFile, QByteArrayView bytes, QSize size, const Layout& layout,
                Source& read) {
     Glyph blank(size);
@@ -24,7 +24,8 @@ void readSlots(const Slots& slotFile, QByteArrayView bytes, QSize size, const La
     const qsizetype glyphs = bytes.size() / qsizetype(unlit.size());
     for (qsizetype slot = 0; slot < glyphs; ++slot) {
         const uint8_t* glyph = data + slot * qsizetype(unlit.size());
-        if (std::equal(unlit.begin(), unlit.end(), glyph)) continue;
+        if (!slotFile.assigned(int(slot)) && std::equal(unlit.begin(), unlit.end(), glyph))
+            continue;
         slotFile.addEntry(int(slot), read.characters);
         read.glyphs.push_back(layout.glyph(glyph, size));
     }
@@ -46,8 +47,11 @@ void readSequence(const std::vector<CharsetEntry>& charset, QByteArrayView bytes
 
 }  // namespace
 
-std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layout& layout,
-                                    const QString& charset, QString& error) {
+std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, const BinReading& reading,
+                                    QString& error) {
+    const QSize size = reading.size;
+    const Layout& layout = reading.layout;
+    const QString& charset = reading.charset;
     const qsizetype length = layout.byteCount(size);
     const qsizetype glyphs = bytes.size() / length;
     if (bytes.size() % length) {
@@ -65,10 +69,10 @@ std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, QSize size, const Layo
                          : QCoreApplication::translate("glimmet-font", "%1 bytes are").arg(over));
         return std::nullopt;
     }
-    const std::optional<Slots> slotFile = Slots::of(charset, size);
+    const std::optional<Slots> slotFile = Slots::of(reading.slotFile, charset, size);
     const std::vector<CharsetEntry> entries =
         slotFile ? std::vector<CharsetEntry>() : Charset(charset);
-    const qsizetype room = slotFile ? slotFile->count() : qsizetype(entries.size());
+    const qsizetype room = slotFile ? slotFile->most() : qsizetype(entries.size());
     if ((slotFile || !entries.empty()) && glyphs > room) {
         error = QCoreApplication::translate("glimmet-font", "%1 glyphs are more than %2 holds (%3)")
                     .arg(glyphs)
@@ -113,8 +117,9 @@ constexpr TableText BinText{none, entry, separator, none, strip};
 }  // namespace
 
 Diagnostic ReadBin(const Options& options, Source& source) {
+    const BinReading reading{options.size, options.layout, options.charset, options.slotFile};
     const auto parse = [&](const QByteArray& bytes, QString& error) {
-        return ReadBinGlyphs(bytes, options.size, options.layout, options.charset, error);
+        return ReadBinGlyphs(bytes, reading, error);
     };
     return ParseInput(options, parse, source);
 }

@@ -8,12 +8,6 @@
 
 namespace {
 
-// The smallest type that holds every index of the text.
-QString indexType(const Table& table) {
-    static const char* const types[] = {"", "unsigned char", "unsigned short", "", "unsigned long"};
-    return QString::fromLatin1(types[table.indexBytes()]);
-}
-
 QString recordType(const Table& table) {
     return table.records == Records::Gb2312Index
                ? QStringLiteral("struct %1_record").arg(table.name)
@@ -66,7 +60,7 @@ QString textArray(const Table& table) {
         QStringLiteral("#define %1 %2\n%3%4 = {")
             .arg(table.lengthName())
             .arg(table.text.size())
-            .arg(storage(table), table.target.declare(indexType(table), textDeclarator(table)));
+            .arg(storage(table), table.target.declare(table.indexType(), textDeclarator(table)));
     for (size_t k = 0; k < table.text.size(); ++k)
         text += (k % 16 ? QStringLiteral(", ")
                  : k    ? QStringLiteral(",\n    ")
@@ -132,7 +126,7 @@ QByteArray declarations(const Table& table) {
         lines += QStringLiteral("#define %1 %2\nextern %3;\n")
                      .arg(table.lengthName())
                      .arg(table.text.size())
-                     .arg(table.target.declare(indexType(table), textDeclarator(table)));
+                     .arg(table.target.declare(table.indexType(), textDeclarator(table)));
     return (lines + QStringLiteral("#endif\n")).toUtf8();
 }
 

@@ -1,11 +1,13 @@
 // --from font, the default: the characters of the text, a file or a character set, each captured
 // from a font as the window captures the one typed into its box.
 #include "font/coder.h"
+#include "font/fullwidth.h"
 #include "font/glyphs.h"
 #include "font/input.h"
 #include "font/options.h"
 #include "font/source.h"
 #include "font/strip.h"
+#include "font/table.h"
 #include "font/textinput.h"
 #include "font/typeface.h"
 
@@ -80,8 +82,12 @@ Diagnostic CaptureFont(const Options& options, Source& source) {
         if (options.strip) source.glyphs = std::move(strip.glyphs), cut = std::move(strip.cut);
     }
     const bool proportional = FindCoder(options.format).proportional;
-    if (!options.strip)
+    if (!options.strip) {
         source.glyphs = CaptureAll(characters.distinct, setup, size, proportional, &cut);
+        const std::optional<Slots> slotFile = TableSlots(options, size);
+        if (slotFile && slotFile->gb2312())
+            source.widened = WidenHalfWidth(characters, source.glyphs);
+    }
     // The warnings are about what is written: the strip's captures, or the table's.
     warn(characters, typeface.font, source.glyphs, cut);
     return {};

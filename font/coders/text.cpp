@@ -4,11 +4,14 @@
 #include "font/input.h"
 #include "font/output.h"
 #include "font/readers.h"
+#include "font/slots.h"
 #include "font/table.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,8 @@ private:
     // Each of these gives false when the file is wrong, having said where.
     bool fail(qsizetype line, qsizetype column, const QString& what);
     bool heading(qsizetype n);
+    // Adds a glyph known by the name, or numbered where it has none.
+    void named(const QString& name);
     bool codePoints(qsizetype n);
     bool picture(qsizetype heading, qsizetype& n, Glyph& glyph);
     bool row(qsizetype n, int r, Glyph& glyph);
@@ -78,20 +83,33 @@ bool TextReader::codePoints(qsizetype n) {
     return true;
 }
 
+// A line of only # and . is a row, even the first of a glyph: one drawn without a heading.
+bool isRow(const QString& line) {
+    return std::all_of(line.begin(), line.end(),
+                       [](QChar c) { return c == QLatin1Char('#') || c == QLatin1Char('.'); });
+}
+
+// U+ and the code points, or # and a space and a name.
 bool TextReader::heading(qsizetype n) {
     const QString& line = lines_[n];
     if (line.startsWith(QLatin1String("U+"))) return codePoints(n);
-    if (!line.startsWith(QLatin1Char('#')))
+    if (!line.startsWith(QLatin1String("# ")))
         return fail(n, 0,
                     QCoreApplication::translate("glimmet-font",
-                                                "a glyph starts with a heading: U+ and its "
-                                                "code points, or # and a name"));
+                                                "a glyph starts with its heading (U+ and its code "
+                                                "points, or # and a space and a name) or its "
+                                                "first row"));
     if (line.contains(QLatin1String("*/")))
         return fail(n, line.indexOf(QLatin1String("*/")), endsComment());
-    const QString name = line.mid(1).trimmed();
-    read_.characters.addNamed(name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size())
-                                             : name);
+    named(line.mid(2).trimmed());
     return true;
+}
+
+// A slot's name gives its code, to read back into the slot.
+void TextReader::named(const QString& name) {
+    read_.characters.addNamed(
+        name.isEmpty() ? QStringLiteral("glyph %1").arg(read_.glyphs.size()) : name,
+        SlotCode(name));
 }
 
 bool TextReader::row(qsizetype n, int r, Glyph& glyph) {
@@ -161,10 +179,12 @@ std::optional<Source> TextReader::read(QString& error) {
             ++n;
             continue;
         }
-        const qsizetype first = n++;
+        const qsizetype first = n;
+        const bool headed = !isRow(lines_[first]);
+        if (!headed) named({});
         // Room for the largest glyph until the rows say how large this one is.
         Glyph glyph(QSize(Glyph::MaxSide, Glyph::MaxSide));
-        if (!heading(first) || !picture(first, n, glyph)) {
+        if ((headed && !heading(n++)) || !picture(first, n, glyph)) {
             error = error_;
             return std::nullopt;
         }

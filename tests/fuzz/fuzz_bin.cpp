@@ -1,5 +1,5 @@
-// --from bin: the first three bytes choose the size, the layout and the character set, the rest
-// is the table. Whatever it reads packs again to bytes that read back the same.
+// --from bin: the first three bytes choose the size, the layout and the character set or slot
+// file, the rest is the table. Whatever it reads packs again to bytes that read back the same.
 #include "font/readers.h"
 #include "tests/fuzz/fuzzing.h"
 
@@ -9,10 +9,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t how = data[2];
     const Layout layout{Scan(how % 3), bool(how & 4), bool(how & 8)};
     static const char* const charsets[] = {"", "gb2312", "ascii", "gb2312-hanzi"};
-    const QString charset = QString::fromLatin1(charsets[how >> 4 & 3]);
+    static const char* const slotFiles[] = {"", "gb2312", "hzk24", ""};
+    const BinReading reading{glyph, layout, QString::fromLatin1(charsets[how >> 4 & 3]),
+                             QString::fromLatin1(slotFiles[how >> 6 & 3])};
     QString error;
     const QByteArrayView table = Bytes(data + 3, size - 3);
-    const std::optional<Source> read = ReadBinGlyphs(table, glyph, layout, charset, error);
+    const std::optional<Source> read = ReadBinGlyphs(table, reading, error);
     if (!read) return 0;
     Require(read->characters.distinct.size() == read->glyphs.size(), "a name for each glyph");
     for (const Glyph& one : read->glyphs) {
