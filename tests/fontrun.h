@@ -23,3 +23,6 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
 
 // The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
 QList<QStringList> textPictures(const QByteArray& text);
+
+// count characters spread evenly over GB2312's 7,445, symbols and hanzi of both levels.
+QString someGb2312(int count);
