@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -175,6 +176,31 @@ private slots:
         QCOMPARE(drawing.rows, theirDrawing.rows);
     }
 
+    void readGlyphs_data() {
+        QTest::addColumn<QStringList>("writing");  // the table written first
+        QTest::addColumn<QStringList>("reading");  // and how it is read back
+        QTest::newRow("a text table") << QStringList{"--format", "text", "--", "欢迎光临温度"}
+                                      << QStringList{"--from", "text"};
+        QTest::newRow("HZK16") << QStringList{"--format", "bin", "--charset", "gb2312"}
+                               << QStringList{"--from", "bin", "--charset", "gb2312"};
+    }
+
+    // Glyphs read from a table make the font as the glyphs captured do.
+    void readGlyphs() {
+        QFETCH(QStringList, writing);
+        QFETCH(QStringList, reading);
+        QTemporaryDir dir;
+        const QString table = dir.filePath("table");
+        QCOMPARE(glimmetFont(QStringList{"-o", table} + writing).status, 0);
+        const Run run = glimmetFont(
+            reading + QStringList{"-i", table, "--format", "u8g2", "-o", dir.filePath("font.c")});
+        QVERIFY2(run.status == 0, run.err);
+        const QString text = QStringLiteral("欢迎光临温度");
+        const Drawing drawing = Draw(Library::U8g2, "font.c", "glimmet_font", text, dir.path());
+        QVERIFY2(drawing.error.isEmpty(), qPrintable(drawing.error));
+        QCOMPARE(Shape(drawing.rows), Shape(strip({}, text)));
+    }
+
     // A character beyond the 16-bit codes u8g2 finds glyphs by is left out, and said.
     void leavesOutWhatU8g2CannotFind() {
         QTemporaryDir dir;
@@ -236,7 +262,7 @@ private slots:
     }
 
     // Each failure says what is wrong and writes nothing. NOISY is a 64 x 64 glyph of noise, WIDE
-    // a font whose A moves the pen 130 pixels.
+    // a font whose A moves the pen 130 pixels, IMAGE a picture of a glyph.
     void failures_data() {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
@@ -265,6 +291,8 @@ private slots:
             "pen at most 127 pixels: make the glyphs smaller\n");
         add("an advance of 130 pixels", "--font WIDE A", 1,
             "A U+0041 is too large for a u8g2 glyph");
+        add("glyphs of an image, without characters", "--from image -i IMAGE", 1,
+            "no glyph has a code point of its own to be found by in a font");
     }
 
     void failures() {
@@ -283,14 +311,17 @@ private slots:
                          QByteArray(bdf.out).replace("DWIDTH 8 0", "DWIDTH 130 0")));
         arguments.replace("NOISY", dir.filePath("noisy.txt"))
             .replace("WIDE", dir.filePath("wide.bdf"));
-        arguments.replace("DIR", dir.path());
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QVERIFY(image.save(dir.filePath("image.png")));
+        arguments.replace("IMAGE", dir.filePath("image.png")).replace("DIR", dir.path());
         const Run run = glimmetFont(QStringList{"--format", "u8g2", "-o", dir.filePath("font.c")} +
                                     arguments.split(' ', Qt::SkipEmptyParts));
         QCOMPARE(run.status, status);
         QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
                  run.err);
         QVERIFY(!QFile::exists(dir.filePath("font.c")));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     }
 };
 
