@@ -14,6 +14,7 @@ Diagnostic WriteAssembly(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteU8g2(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -64,6 +65,12 @@ const std::vector<Coder>& Coders() {
                                   "it, for FreeType, X and u8g2's bdfconv"),
          nullptr, WriteBdf,
          {}, {}, false, true},
+        {"u8g2", QT_TRANSLATE_NOOP("glimmet-font",
+                                   "a u8g2 font as C source in u8g2's compressed\n"
+                                   "format, each glyph as wide as the font draws it,\n"
+                                   "for u8g2's setFont and drawUTF8"),
+         nullptr, WriteU8g2,
+         {}, {"name"}, false, true},
     };
     return coders;
 }

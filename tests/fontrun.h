@@ -37,3 +37,6 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// count characters spread evenly over GB2312's 7,445, symbols and hanzi of both levels.
+QString someGb2312(int count);
