@@ -14,6 +14,7 @@ Diagnostic WriteAssembly(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteLvgl(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -62,6 +63,12 @@ const std::vector<Coder>& Coders() {
                                   "it, for FreeType, X and u8g2's bdfconv"),
          nullptr, WriteBdf,
          {}, {}, false, true},
+        {"lvgl", QT_TRANSLATE_NOOP("glimmet-font",
+                                   "an LVGL 9 font as a C file for LVGL's own engine,\n"
+                                   "1 bit a pixel, each glyph as wide as the font draws\n"
+                                   "it"),
+         nullptr, WriteLvgl,
+         {}, {"name"}, false, true},
     };
     return coders;
 }

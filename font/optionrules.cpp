@@ -143,7 +143,9 @@ const std::vector<OptionRule>& OptionRules() {
          VALUE(header)},
         {"name", 0, QT_TRANSLATE_NOOP("glimmet-font", "IDENT"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "the name of the C array and the assembly label\n(default glyphs)"),
+                           "the name of the C array, the assembly label or the\n"
+                           "LVGL font (default glyphs; for lvgl the face and\n"
+                           "size, as unifont_16)"),
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
