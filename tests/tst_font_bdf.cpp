@@ -1,7 +1,6 @@
 // glimmet-font --format bdf read back through FreeType: each glyph's bitmap, where it stands from
 // the pen's origin and its advance are the capture's own, in the default faces and a bitmap face.
 #include "font/characters.h"
-#include "font/charsets.h"
 #include "font/glyphs.h"
 #include "font/typeface.h"
 #include "tests/fontrun.h"
@@ -34,13 +33,6 @@ Pixels rendered(const FT_GlyphSlot slot) {
             if (bitmap.buffer[y * bitmap.pitch + x / 8] & (0x80 >> x % 8))
                 pixels.insert({slot->bitmap_left + int(x), slot->bitmap_top - 1 - int(y)});
     return pixels;
-}
-
-QString someGb2312(int count) {
-    QString text;
-    for (int k = 0; k < count; ++k)
-        text += QString::fromUcs4(&Gb2312()[size_t(k * 7445 / count)].codePoint, 1);
-    return text;
 }
 
 }  // namespace
