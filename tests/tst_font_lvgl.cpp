@@ -207,6 +207,22 @@ private slots:
         QCOMPARE(maps(readFile(dir.filePath("font.c"))), expected);
     }
 
+    // LVGL counts 511 maps at most: 520 runs of 26 hanzi, each a range where maps are not counted,
+    // go in fewer; LVGL finds the first and last hanzi of every run by them.
+    void mostMaps() {
+        QString runs, ends;
+        for (char32_t run = 0x4E00; run < 0x4E00 + 520 * 40; run += 40) {
+            for (char32_t code = run; code < run + 26; ++code) runs += QString::fromUcs4(&code, 1);
+            ends += runs.right(26).left(1) + runs.right(1);
+        }
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("runs.txt"), runs.toUtf8()));
+        const QString different =
+            drawnAsTheStrip({"--size", "12"}, {"-i", dir.filePath("runs.txt")}, ends, dir.path());
+        QVERIFY2(different.isEmpty(), qPrintable(different));
+        QVERIFY(maps(readFile(dir.filePath("font.c"))).size() <= 511);
+    }
+
     // Glyphs read from a file stand on their cell's bottom edge and advance by its width.
     void readGlyphsDrawn_data() {
         QTest::addColumn<QStringList>("options");

@@ -2,6 +2,7 @@
 // (lv_font_fmt_txt): 1 bit a pixel, plain bitmaps, each glyph's box and where it stands, and the
 // character maps that find a glyph by its code point.
 #include "font/coder.h"
+#include "font/coders/lvglmaps.h"
 #include "font/fontglyphs.h"
 #include "font/options.h"
 #include "font/output.h"
@@ -11,78 +12,61 @@
 #include <QRegularExpression>
 
 #include <charconv>
-#include <deque>
+#include <cstdio>
+#include <string>
 
 namespace {
 
 // LVGL numbers glyphs in 16 bits, and glyph 0 stands for none.
 constexpr size_t MostGlyphs = 65535;
-// A map's code points are a 16-bit count from its first.
-constexpr char32_t MostSpan = 65535;
-// What a map costs on a 32-bit controller: its entry, and each code point it lists.
-constexpr int64_t MapBytes = 24, ListedBytes = 2;
 
-// The C file's text, made without Qt's formatting: a CJK font is tens of thousands of glyphs.
+// The C file's text, made without Qt's formatting and passed on to the output a little at a
+// time: a CJK font is megabytes of text, and fresh memory costs more than making it.
 class CText {
 public:
-    CText& operator<<(const char* text) { return bytes_.append(text), *this; }
-    CText& operator<<(const QString& text) { return bytes_.append(text.toUtf8()), *this; }
+    explicit CText(Output& output) : output_(output) {}
+    ~CText() { output_.write(bytes()); }
+    CText(const CText&) = delete;
+    CText& operator=(const CText&) = delete;
+
+    CText& operator<<(const char* text) {
+        text_.append(text);
+        if (text_.size() >= Passed) output_.write(bytes()), text_.clear();
+        return *this;
+    }
+    CText& operator<<(const QByteArray& text) {
+        return text_.append(text.constData(), size_t(text.size())), *this;
+    }
+    CText& operator<<(const QString& text) { return *this << text.toUtf8(); }
     CText& operator<<(int64_t number) {
         char digits[24];
         const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-        return bytes_.append(digits, end - digits), *this;
+        return text_.append(digits, size_t(end - digits)), *this;
     }
     // 0x and the value's hex digits, at least `digits` of them.
     void hex(uint32_t value, int digits) {
-        char text[8];
-        const int length = int(std::to_chars(text, text + sizeof text, value, 16).ptr - text);
-        bytes_.append("0x").append(std::max(0, digits - length), '0').append(text, length);
+        int shown = digits;
+        while (shown < 8 && value >> 4 * shown) ++shown;
+        text_ += "0x";
+        while (shown > 0) text_ += "0123456789abcdef"[value >> 4 * --shown & 15];
     }
-    const QByteArray& bytes() const { return bytes_; }
+    // The values in hex, a comma after each and `each` to a line.
+    template <class Value>
+    void hexLines(const std::vector<Value>& values, int digits, size_t each) {
+        for (size_t k = 0; k < values.size(); ++k) {
+            *this << (k % each ? " " : "\n    ");
+            hex(values[k], digits);
+            text_ += ',';
+        }
+    }
 
 private:
-    QByteArray bytes_;
-};
+    static constexpr size_t Passed = 1 << 16;
+    QByteArrayView bytes() const { return {text_.data(), qsizetype(text_.size())}; }
 
-// A character map: glyphs first to first + count - 1, their code points consecutive (LVGL's
-// FORMAT0_TINY) or listed (SPARSE_TINY).
-struct CharacterMap {
-    size_t first, count;
-    bool listed;
+    Output& output_;
+    std::string text_;
 };
-
-// The maps of the fewest bytes, and of those the fewest maps. Each run of consecutive code points
-// is a range of its own or is listed with the runs before it; best[k] is the cost of the first k
-// runs, bytes and maps in one number, and a listing ending at run k starts at the run j that
-// keeps best[j] less its listed bytes least: a queue holds the starts still within reach.
-std::vector<CharacterMap> characterMaps(const std::vector<FontGlyph>& glyphs) {
-    std::vector<size_t> runs;  // each run's first glyph, and the end
-    for (size_t i = 0; i < glyphs.size(); ++i)
-        if (i == 0 || glyphs[i].code != glyphs[i - 1].code + 1) runs.push_back(i);
-    runs.push_back(glyphs.size());
-    const auto cost = [](int64_t bytes) { return bytes * (1 << 17) + 1; };
-    const auto listedBefore = [&](size_t j) { return cost(int64_t(runs[j]) * ListedBytes) - 1; };
-    std::vector<int64_t> best(runs.size(), 0);
-    std::vector<size_t> from(runs.size());  // the run the last map starts at
-    std::vector<char> listed(runs.size());
-    const auto startCost = [&](size_t j) { return best[j] - listedBefore(j); };
-    std::deque<size_t> starts;
-    for (size_t k = 1; k < runs.size(); ++k) {
-        while (!starts.empty() && startCost(starts.back()) >= startCost(k - 1)) starts.pop_back();
-        starts.push_back(k - 1);
-        while (glyphs[runs[k] - 1].code - glyphs[runs[starts.front()]].code >= MostSpan)
-            starts.pop_front();
-        best[k] = best[k - 1] + cost(MapBytes);
-        from[k] = k - 1;
-        const int64_t listing = startCost(starts.front()) + cost(MapBytes) + listedBefore(k);
-        if (listing < best[k]) best[k] = listing, from[k] = starts.front(), listed[k] = true;
-    }
-    std::vector<CharacterMap> maps;
-    for (size_t k = runs.size() - 1; k > 0; k = from[k])
-        maps.push_back({runs[from[k]], runs[k] - runs[from[k]], bool(listed[k])});
-    std::reverse(maps.begin(), maps.end());
-    return maps;
-}
 
 // The face's family, its style where it is not the plain one, and the size, as unifont_16 or
 // dejavu_sans_bold_16; font_16 for glyphs read from a file.
@@ -113,35 +97,41 @@ void pack(const Glyph& ink, std::vector<uint8_t>& bytes) {
 }
 
 // U+XXXX and the character, where it prints.
-QString caption(const FontGlyph& glyph) {
-    const QString code = QString::asprintf("U+%04X", uint(glyph.code));
-    return QChar::isPrint(glyph.code) ? code + QLatin1Char(' ') + glyph.character : code;
+QByteArray caption(const FontGlyph& glyph) {
+    char code[12];
+    const int length = std::snprintf(code, sizeof code, "U+%04X", unsigned(glyph.code));
+    QByteArray text(code, length);
+    return QChar::isPrint(glyph.code) ? text + ' ' + glyph.character.toUtf8() : text;
 }
 
-// The bitmaps, and each glyph's index into them: nothing for a glyph without ink.
-std::vector<size_t> writeBitmaps(const Font& font, const QString& name, CText& text) {
+// Each glyph's index into the bitmaps: nothing for a glyph without ink.
+std::vector<size_t> bitmapIndexes(const Font& font) {
+    std::vector<size_t> indexes;
+    size_t at = 0;
+    for (const FontGlyph& glyph : font.glyphs) {
+        const size_t bytes = size_t(glyph.ink.width() * glyph.ink.height() + 7) / 8;
+        indexes.push_back(bytes ? at : 0);
+        at += bytes;
+    }
+    return indexes;
+}
+
+void writeBitmaps(const Font& font, const QString& name, CText& text) {
     text << "/* Each glyph's box, 1 bit a pixel: its rows from the top run on with no padding, the "
             "leftmost\n * pixel the highest bit; a glyph starts on a whole byte. */\n"
          << "static LV_ATTRIBUTE_LARGE_CONST const uint8_t " << name << "_bitmaps[] = {\n";
-    std::vector<size_t> indexes;
     std::vector<uint8_t> bytes;
-    size_t at = 0;
+    bool inked = false;
     for (const FontGlyph& glyph : font.glyphs) {
         pack(glyph.ink, bytes);
-        indexes.push_back(bytes.empty() ? 0 : at);
         if (bytes.empty()) continue;
         text << "    /* " << caption(glyph) << " */";
-        for (size_t k = 0; k < bytes.size(); ++k) {
-            text << (k % 16 ? " " : "\n    ");
-            text.hex(bytes[k], 2);
-            text << ",";
-        }
+        text.hexLines(bytes, 2, 16);
         text << "\n";
-        at += bytes.size();
+        inked = true;
     }
-    if (at == 0) text << "    0x00, /* no glyph has ink */\n";
+    if (!inked) text << "    0x00, /* no glyph has ink */\n";
     text << "};\n\n";
-    return indexes;
 }
 
 void writeGlyphs(const Font& font, const QString& name, const std::vector<size_t>& indexes,
@@ -165,12 +155,11 @@ void writeMaps(const Font& font, const QString& name, const std::vector<Characte
     for (size_t m = 0; m < maps.size(); ++m) {
         if (!maps[m].listed) continue;
         const char32_t start = font.glyphs[maps[m].first].code;
+        std::vector<char32_t> codes;
+        for (size_t k = 0; k < maps[m].count; ++k)
+            codes.push_back(font.glyphs[maps[m].first + k].code - start);
         text << "static const uint16_t " << name << "_codes_" << int64_t(m) << "[] = {";
-        for (size_t k = 0; k < maps[m].count; ++k) {
-            text << (k % 12 ? " " : "\n    ");
-            text.hex(font.glyphs[maps[m].first + k].code - start, 4);
-            text << ",";
-        }
+        text.hexLines(codes, 4, 12);
         text << "\n};\n\n";
     }
     text << "/* The glyphs of code points in a range, or listed as counts from the range's start. "
@@ -212,7 +201,8 @@ QString inComment(QString text) {
     return text.replace(QStringLiteral("*/"), QStringLiteral("* /"));
 }
 
-void writeOpening(const Source& source, const Font& font, const QString& name, CText& text) {
+void writeOpening(const Source& source, const Font& font, const QString& name, bool large,
+                  CText& text) {
     const int pixels = font.ascent + font.descent;
     text << "/* " << name << ": an LVGL 9 font of " << int64_t(font.glyphs.size())
          << (font.glyphs.size() == 1 ? " glyph" : " glyphs") << ", 1 bit a pixel, made by "
@@ -226,6 +216,10 @@ void writeOpening(const Source& source, const Font& font, const QString& name, C
          << "#ifdef LV_LVGL_H_INCLUDE_SIMPLE\n#include \"lvgl.h\"\n#else\n"
          << "#include \"lvgl/lvgl.h\"\n#endif\n\n#if LVGL_VERSION_MAJOR < 9\n#error \"" << name
          << " is a font for LVGL 9\"\n#endif\n\n";
+    if (large)
+        text << "#if !LV_FONT_FMT_TXT_LARGE\n#error \"" << name
+             << " needs LV_FONT_FMT_TXT_LARGE 1 in lv_conf.h: its bitmaps pass 1 MB or a glyph "
+                "255 pixels\"\n#endif\n\n";
 }
 
 // The underline halfway down the rows below the baseline, a pixel thick for each 16 of the line.
@@ -259,23 +253,18 @@ Diagnostic WriteLvgl(const Options& options, const Source& source, Output& outpu
                           .arg(MostGlyphs)
                           .arg(font.glyphs.size()));
     const QString name = fontName(options, source, font.ascent + font.descent);
-    CText opening, body;
-    writeOpening(source, font, name, opening);
-    const std::vector<size_t> indexes = writeBitmaps(font, name, body);
-    if (!fitsSmall(font, indexes)) {
+    const std::vector<size_t> indexes = bitmapIndexes(font);
+    const bool large = !fitsSmall(font, indexes);
+    if (large)
         Warn(QCoreApplication::translate("glimmet-font",
                                          "the font passes LVGL's usual limits: LVGL draws it with "
                                          "LV_FONT_FMT_TXT_LARGE 1 in lv_conf.h"));
-        opening << "#if !LV_FONT_FMT_TXT_LARGE\n#error \"" << name
-                << " needs LV_FONT_FMT_TXT_LARGE 1 in lv_conf.h: its bitmaps pass 1 MB or a "
-                << "glyph 255 pixels\"\n"
-                << "#endif\n\n";
-    }
-    writeGlyphs(font, name, indexes, body);
-    const std::vector<CharacterMap> maps = characterMaps(font.glyphs);
-    writeMaps(font, name, maps, body);
-    writeFont(font, name, maps.size(), body);
-    output.write(opening.bytes());
-    output.write(body.bytes());
+    const std::vector<CharacterMap> maps = CharacterMaps(font.glyphs);
+    CText text(output);
+    writeOpening(source, font, name, large, text);
+    writeBitmaps(font, name, text);
+    writeGlyphs(font, name, indexes, text);
+    writeMaps(font, name, maps, text);
+    writeFont(font, name, maps.size(), text);
     return {};
 }
