@@ -173,11 +173,12 @@ void writeMaps(const Font& font, const QString& name, const std::vector<Characte
         text << ", .range_length = " << int64_t(end.code - first.code + 1)
              << ", .glyph_id_start = " << int64_t(maps[m].first + 1) << ",\n     .unicode_list = ";
         if (maps[m].listed)
-            text << name << "_codes_" << int64_t(m)
-                 << ", .list_length = " << int64_t(maps[m].count);
+            text << name << "_codes_" << int64_t(m);
         else
-            text << "NULL, .list_length = 0";
-        text << ", .glyph_id_ofs_list = NULL,\n     .type = LV_FONT_FMT_TXT_CMAP_"
+            text << "NULL";
+        text << ", .glyph_id_ofs_list = NULL, .list_length = "
+             << int64_t(maps[m].listed ? maps[m].count : 0)
+             << ",\n     .type = LV_FONT_FMT_TXT_CMAP_"
              << (maps[m].listed ? "SPARSE_TINY},\n" : "FORMAT0_TINY},\n");
     }
     text << "};\n\n";
