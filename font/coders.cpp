@@ -15,6 +15,7 @@ Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteU8g2(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteLvgl(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -70,6 +71,12 @@ const std::vector<Coder>& Coders() {
                                    "format, each glyph as wide as the font draws it,\n"
                                    "for u8g2's setFont and drawUTF8"),
          nullptr, WriteU8g2,
+         {}, {"name"}, false, true},
+        {"lvgl", QT_TRANSLATE_NOOP("glimmet-font",
+                                   "an LVGL 9 font as a C file for LVGL's own engine,\n"
+                                   "1 bit a pixel, each glyph as wide as the font draws\n"
+                                   "it"),
+         nullptr, WriteLvgl,
          {}, {"name"}, false, true},
     };
     return coders;

@@ -1,5 +1,6 @@
 #include "font/fontglyphs.h"
 
+#include "font/parallel.h"
 #include "font/source.h"
 
 #include <QCoreApplication>
@@ -22,20 +23,29 @@ FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph)
 
 }  // namespace
 
-// The line is the cells' own: the rows above the baseline and below it of the tallest.
+// The line is the cells' own: the rows above the baseline and below it of the tallest. The ink is
+// cut on all cores: a CJK font is tens of thousands of glyphs, each a fresh copy.
 Diagnostic MakeFont(const Source& source, Font& font) {
     const Characters& characters = source.characters;
     QStringList leftOut;
+    std::vector<size_t> found;  // the characters of one code point
     for (size_t i = 0; i < characters.distinct.size(); ++i) {
         const Glyph& glyph = source.glyphs[i];
         font.ascent = std::max(font.ascent, glyph.origin.y());
         font.descent = std::max(font.descent, glyph.height() - glyph.origin.y());
-        const QList<uint> codes = characters.distinct[i].toUcs4();
-        if (characters.named[i] || codes.size() != 1)
+        if (characters.named[i] || characters.distinct[i].toUcs4().size() != 1)
             leftOut << characters.caption(i);
         else
-            font.glyphs.push_back(fontGlyph(codes.front(), characters.distinct[i], glyph));
+            found.push_back(i);
     }
+    font.glyphs.resize(found.size());
+    ParallelFor(
+        found.size(), 256, [] { return 0; },
+        [&](int, size_t k) {
+            const QString& character = characters.distinct[found[k]];
+            font.glyphs[k] =
+                fontGlyph(character.toUcs4().front(), character, source.glyphs[found[k]]);
+        });
     const auto byCode = [](const FontGlyph& a, const FontGlyph& b) { return a.code < b.code; };
     std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);
     font.glyphs.erase(

@@ -139,8 +139,9 @@ const std::vector<OptionRule>& OptionRules() {
          VALUE(header)},
         {"name", 0, QT_TRANSLATE_NOOP("glimmet-font", "IDENT"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "the name of the C array and the assembly label\n"
-                           "(default glyphs; for u8g2, glimmet_font)"),
+                           "the name of the C array, the assembly label or the\n"
+                           "font (default glyphs; for u8g2 glimmet_font; for\n"
+                           "lvgl the face and size, as unifont_16)"),
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),

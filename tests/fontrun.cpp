@@ -2,8 +2,11 @@
 
 #include "font/charsets.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 
 Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QString& lang) {
     QProcess process;
@@ -40,4 +43,46 @@ QString someGb2312(int count) {
     for (int k = 0; k < count; ++k)
         text += QString::fromUcs4(&Gb2312()[size_t(k * 7445 / count)].codePoint, 1);
     return text;
+}
+
+void failureColumns() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+}
+
+void addFailure(const char* name, const char* arguments, const QByteArray& input, int status,
+                const char* message) {
+    QTest::newRow(name) << QString::fromUtf8(arguments) << input << status
+                        << QString::fromUtf8(message);
+}
+
+QString failsAsItSays() {
+    QFETCH(QString, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QFile in(dir.filePath("in.txt")), out(dir.filePath("out.c"));
+    if (!in.open(QIODevice::WriteOnly) || in.write(input) != input.size() ||
+        !out.open(QIODevice::WriteOnly) || out.write("old") != 3)
+        return QStringLiteral("cannot write the input or the table");
+    in.close();
+    out.close();
+    arguments.replace("IN", in.fileName()).replace("MISSING", dir.filePath("none.txt"));
+    arguments.replace("DIR", dir.path());
+    QStringList words = arguments.split(' ', Qt::SkipEmptyParts);
+    if (!words.contains("-o")) words << "-o" << out.fileName();
+    const Run run = glimmetFont(words);
+    if (run.status != status)
+        return QStringLiteral("exit status %1, not %2: ").arg(run.status).arg(status) + run.err;
+    if (!run.err.startsWith("glimmet-font: ") || !run.err.contains(message.toUtf8()))
+        return QStringLiteral("it said: ") + run.err;
+    if (!run.out.isEmpty()) return QStringLiteral("it wrote on standard output: ") + run.out;
+    if (!out.open(QIODevice::ReadOnly) || out.readAll() != "old")
+        return QStringLiteral("the table changed");
+    if (QDir(dir.path()).entryList(QDir::Files).size() != 2)
+        return QStringLiteral("another file appeared");
+    return {};
 }

@@ -40,3 +40,13 @@ private:
 
 // count characters spread evenly over GB2312's 7,445, symbols and hanzi of both levels.
 QString someGb2312(int count);
+
+// A table of failures: the arguments, the input, the exit status and words of the message.
+void failureColumns();
+void addFailure(const char* name, const char* arguments, const QByteArray& input, int status,
+                const char* message);
+// Runs the current row of that table, where IN is a file holding the input, MISSING a file that
+// is not there and DIR a folder of the run's own; it writes to OUT, an existing table, unless the
+// arguments say where. What is wrong, or nothing: a failure exits with the status and says the
+// message, writes nothing on standard output, leaves OUT as it was and no other file.
+QString failsAsItSays();

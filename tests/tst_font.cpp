@@ -30,15 +30,8 @@ private slots:
     // Each failure says what is wrong and where, and writes nothing: an existing table stays as
     // it was and no other file appears. IN is a file holding the input; OUT an existing table.
     void failures_data() {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto add = [](const char* name, const char* arguments, const QByteArray& input,
-                            int status, const char* message) {
-            QTest::newRow(name) << QString::fromUtf8(arguments) << input << status
-                                << QString::fromUtf8(message);
-        };
+        failureColumns();
+        const auto add = addFailure;
         add("unknown option", "--frobnicate A", "", 2, "unknown option '--frobnicate'; see");
         add("bad scan", "--scan diagonal A", "", 2, "--scan: 'diagonal' is not one of rows,");
         add("bad format", "--format pdf A", "", 2, "--format: 'pdf' is not one of c, asm, bin,");
@@ -155,28 +148,8 @@ private slots:
     }
 
     void failures() {
-        QFETCH(QString, arguments);
-        QFETCH(QByteArray, input);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        QFile in(dir.filePath("in.txt")), out(dir.filePath("out.c"));
-        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(input) == input.size());
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write("old") == 3);
-        in.close();
-        out.close();
-        arguments.replace("IN", in.fileName()).replace("MISSING", dir.filePath("none.txt"));
-        arguments.replace("DIR", dir.path());
-        QStringList words = arguments.split(' ', Qt::SkipEmptyParts);
-        if (!words.contains("-o")) words << "-o" << out.fileName();
-        const Run run = glimmetFont(words);
-        QCOMPARE(run.status, status);
-        QVERIFY2(run.err.startsWith("glimmet-font: ") && run.err.contains(message.toUtf8()),
-                 run.err);
-        QCOMPARE(run.out, QByteArray());
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        QCOMPARE(out.readAll(), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        const QString wrong = failsAsItSays();
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
     // A file in another encoding gives the table of the same text in UTF-8; a UTF-16 file with a
