@@ -140,8 +140,17 @@ CaptureSetup Typeface::setup(QPoint shift) const {
 Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
     // A family's name has no slash; a path may have none, when it names a file here.
     const bool isFile = font.contains(QLatin1Char('/')) || QFileInfo(font).isFile();
-    const std::vector<Face> faces = isFile ? fileFaces(font) : installedFaces(font);
     const QString option = QStringLiteral("--font: ");
+    // Qt loads the whole file; the largest collections of CJK faces are some 120 MiB.
+    constexpr qint64 MostBytes = 256 << 20;
+    if (isFile && QFileInfo(font).size() > MostBytes)
+        return Failed(option +
+                      QCoreApplication::translate("glimmet-font",
+                                                  "%1 holds more than %2 MiB, the most a font "
+                                                  "file may hold")
+                          .arg(Quoted(font))
+                          .arg(MostBytes >> 20));
+    const std::vector<Face> faces = isFile ? fileFaces(font) : installedFaces(font);
     if (faces.empty() && !isFile) {
         QString message =
             QCoreApplication::translate("glimmet-font", "no font family %1 is installed")
@@ -162,7 +171,7 @@ Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
     if (!face)
         return Failed(option + QCoreApplication::translate(
                                    "glimmet-font",
-                                   "%1 is a bitmap font without a %2-pixel size; its sizes: %3")
+                                   "%1 is a bitmap font with no size of %2 pixels; its sizes: %3")
                                    .arg(Quoted(font))
                                    .arg(pixels)
                                    .arg(strikes(faces)));
