@@ -8,6 +8,7 @@
 #include "font/target.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <numeric>
 
@@ -30,6 +31,15 @@ QString defaultName(const Options& options) {
     return options.strip ? QStringLiteral("strip") : QStringLiteral("glyphs");
 }
 
+// The header by the name the user gave, or by its name alone where the table is beside it: a
+// compiler looks for it in the table's folder first.
+QString headerName(const Options& options) {
+    const QFileInfo header(options.header), table(options.output);
+    const bool toFile = !options.output.isEmpty() && options.output != QLatin1String("-");
+    return toFile && header.absolutePath() == table.absolutePath() ? header.fileName()
+                                                                   : options.header;
+}
+
 }  // namespace
 
 Table::Table(const Options& options, const Source& source)
@@ -38,7 +48,9 @@ Table::Table(const Options& options, const Source& source)
       layout(options.layout),
       size(source.glyphs.empty() ? options.size : source.glyphs.front().size()),
       records(::records(options)),
+      strip(options.strip),
       shared(!options.header.isEmpty()),
+      header(headerName(options)),
       name(defaultName(options)),
       directive(options.directive),
       slotFile(slotsOf(options, size)) {
@@ -195,7 +207,7 @@ QString message(const Characters& characters) {
 // A character that comes back is written from its first text.
 Diagnostic WriteTable(const Table& table, const TableText& format, Output& output) {
     const Source& source = table.source;
-    if (source.strip) {
+    if (table.strip) {
         output.write(format.strip(table, message(source.characters), *source.strip));
         return {};
     }

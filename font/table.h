@@ -34,7 +34,9 @@ struct Table {
     Layout layout;
     QSize size;  // of a glyph
     Records records = Records::Glyphs;
-    bool shared;  // declared by a header of its own, so the C table is not static
+    bool strip;      // the whole input as one picture; a preview's strip alone is not written
+    bool shared;     // declared by a header of its own, so the C table is not static
+    QString header;  // the name the C table includes that header by
     QString name, directive;
     std::optional<Slots> slotFile;  // where the glyphs have slots
     std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots

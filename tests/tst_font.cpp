@@ -68,7 +68,7 @@ private slots:
         add("a header for assembly", "--header DIR/t.h --format asm A", "", 2,
             "--header does not apply to --format asm: it is for --format c");
         add("the header is the table", "--header DIR/out.c A", "", 2,
-            "out.c' is already the input or another output of this run");
+            "out.c' is the same file as -o '");
         add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");

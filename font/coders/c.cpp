@@ -51,10 +51,15 @@ QString comment(const Table& table, QSize bitmap, const QString& held) {
     return QStringLiteral("/* ") + lines.join(QStringLiteral("\n * ")) + QStringLiteral(" */\n");
 }
 
+// A table with a header includes it, so that a header of another run does not compile with it;
+// the header then defines the record.
 QString opening(const Table& table, bool header, QSize bitmap, const QString& held) {
+    const QString included = table.shared && !header
+                                 ? QStringLiteral("#include \"%1\"\n").arg(table.header)
+                                 : recordDefinition(table);
     return comment(table, bitmap, held) +
            QStringLiteral("#ifndef %1\n#define %1\n").arg(guard(table, header)) +
-           QString::fromLatin1(table.target.include) + recordDefinition(table);
+           QString::fromLatin1(table.target.include) + included;
 }
 
 QString storage(const Table& table) {
