@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <numeric>
 
@@ -81,13 +82,19 @@ QString Table::lengthName() const {
     return name.toUpper() + QStringLiteral("_TEXT_LENGTH");
 }
 
+qint64 Table::tableBytes() const {
+    if (strip) return layout.byteCount(source.strip->size());
+    return qint64(count) * (bytesEach() + (records == Records::Gb2312Index ? 2 : 0));
+}
+
 QString Table::held() const {
-    return QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each")
+    return QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each, %6 bytes in all")
         .arg(count)
         .arg(count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
         .arg(size.width())
         .arg(size.height())
-        .arg(bytesEach());
+        .arg(bytesEach())
+        .arg(tableBytes());
 }
 
 QString Table::stripHeld(const Glyph& strip) const {
@@ -219,6 +226,23 @@ Diagnostic WriteTable(const Table& table, const TableText& format, Output& outpu
     const auto entryAt = [&](size_t k) { return table.entry(table.order[k]); };
     write(table, format, table.order.size(), entryAt, output);
     return {};
+}
+
+void WarnTooLarge(const Table& table) {
+    const qint64 limit = table.target.limit;
+    const QLocale english(QLocale::English);
+    const std::pair<QString, qint64> arrays[] = {{table.name, table.tableBytes()},
+                                                 {table.textName(), table.textBytes()}};
+    for (const auto& [name, bytes] : arrays)
+        if (limit && bytes > limit)
+            Warn(QCoreApplication::translate(
+                     "glimmet-font",
+                     "%1 is %2 bytes, past %3 (%4 bytes), and will not build; write each "
+                     "character once (--unique), fewer characters, or the glyphs as a file for "
+                     "external flash (--format bin)")
+                     .arg(Quoted(name), english.toString(bytes),
+                          QCoreApplication::translate("glimmet-font", table.target.bound),
+                          english.toString(limit)));
 }
 
 QString ValueLines(Syntax syntax, const QString& lineStart, const QString& lineEnd,

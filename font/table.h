@@ -49,7 +49,11 @@ struct Table {
     QString dataDirective() const;
     QString textName() const;
     QString lengthName() const;
-    // "4 glyphs of 16 x 16 pixels, 32 bytes each", for the first line of a comment.
+    // The bytes of the table's array, and of the text's.
+    qint64 tableBytes() const;
+    qint64 textBytes() const { return qint64(text.size()) * indexBytes(); }
+    // "4 glyphs of 16 x 16 pixels, 32 bytes each, 128 bytes in all", for the first line of a
+    // comment.
     QString held() const;
     // "a strip of 4 characters, 56 x 16 pixels, 112 bytes".
     QString stripHeld(const Glyph& strip) const;
@@ -86,6 +90,9 @@ struct TableText {
 // in the input's order, or each once. Fails, writing nothing, where a glyph has no slot or a
 // record no code.
 Diagnostic WriteTable(const Table& table, const TableText& format, Output& output);
+
+// Warns where the table or its text is larger than the target builds, with the remedies.
+void WarnTooLarge(const Table& table);
 
 // Four values a line in the syntax, each line started and ended as given; a glyph whose bytes
 // are no multiple of four ends on a shorter line.

@@ -43,7 +43,7 @@ private slots:
         add("bad scan", "--scan diagonal A", "", 2, "--scan: 'diagonal' is not one of rows,");
         add("bad format", "--format pdf A", "", 2, "--format: 'pdf' is not one of c, asm, bin,");
         add("bad name", "--name 2x A", "", 2, "--name: '2x' is not a C identifier");
-        add("a keyword as name", "--name static A", "", 2, "'static' is not a C identifier");
+        add("a keyword as name", "--name static A", "", 2, "'static' is a keyword of C");
         add("no input", "", "", 2, "no input: give TEXT, --input FILE or --charset SET");
         add("text and file", "-i IN A", "B", 2, "give only one of TEXT, --input FILE and");
         add("file and charset", "-i IN --charset ascii", "B", 2, "give only one of");
