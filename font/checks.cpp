@@ -115,6 +115,13 @@ const Conflict Conflicts[] = {
      },
      QT_TRANSLATE_NOOP("glimmet-font",
                        "--strip and --preview show text captured from a font, not --from")},
+    {[](const Options& o) {
+         return o.preview.isEmpty() && (o.isGiven("sign-width") || o.isGiven("sign-lines") ||
+                                        o.isGiven("frame-ms") || o.isGiven("led-colour"));
+     },
+     QT_TRANSLATE_NOOP("glimmet-font",
+                       "--sign-width, --sign-lines, --frame-ms and --led-colour are for "
+                       "--preview FILE.gif")},
     {[](const Options& o) { return o.strip && !o.sheet.isEmpty(); },
      QT_TRANSLATE_NOOP("glimmet-font", "--sheet draws glyphs, not a strip: see it with --preview")},
     {[](const Options& o) {

@@ -33,7 +33,8 @@ const std::vector<Coder>& Coders() {
                                    "the characters captured from a font, as the window\n"
                                    "captures them"),
          CaptureFont, nullptr,
-         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width"}, {}, false,
+         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width", "sign-lines",
+          "frame-ms", "led-colour"}, {}, false,
          false, 64 * MiB},
         {"c", QT_TRANSLATE_NOOP("glimmet-font", "a C array of the glyphs' bytes"),
          nullptr, WriteC,

@@ -57,7 +57,8 @@ Diagnostic drawPictures(const Options& options, const Source& source, Outputs& o
         if (!drawn.ok()) return drawn;
     }
     if (options.preview.isEmpty()) return {};
-    return WritePreview(*outputs.find(options.preview), *source.strip, options.signWidth);
+    return WritePreview(*outputs.find(options.preview), *source.strip, source.stripEdges,
+                        options.sign);
 }
 
 }  // namespace

@@ -140,12 +140,13 @@ CaptureSetup Typeface::setup(QPoint shift) const {
 Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
     // A family's name has no slash; a path may have none, when it names a file here.
     const bool isFile = font.contains(QLatin1Char('/')) || QFileInfo(font).isFile();
-    const QString option = QStringLiteral("--font: ");
+    const auto failed = [](const QString& message) {
+        return Failed(QCoreApplication::translate("glimmet-font", "--font: %1").arg(message));
+    };
     // Qt loads the whole file; the largest collections of CJK faces are some 120 MiB.
     constexpr qint64 MostBytes = 256 << 20;
     if (isFile && QFileInfo(font).size() > MostBytes)
-        return Failed(option +
-                      QCoreApplication::translate("glimmet-font",
+        return failed(QCoreApplication::translate("glimmet-font",
                                                   "%1 holds more than %2 MiB, the most a font "
                                                   "file may hold")
                           .arg(Quoted(font))
@@ -159,26 +160,24 @@ Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
         if (!nearest.isEmpty())
             message += QCoreApplication::translate("glimmet-font", "; did you mean %1?")
                            .arg(nearest.join(QStringLiteral(", ")));
-        return Failed(option + message);
+        return failed(message);
     }
     if (faces.empty())
-        return Failed(option +
-                      (QFileInfo(font).exists()
+        return failed((QFileInfo(font).exists()
                            ? QCoreApplication::translate("glimmet-font", "%1 is not a font file")
                            : QCoreApplication::translate("glimmet-font", "no such font file %1"))
                           .arg(Quoted(font)));
     const Face* face = faceAt(faces, pixels);
     if (!face)
-        return Failed(option + QCoreApplication::translate(
-                                   "glimmet-font",
-                                   "%1 is a bitmap font with no size of %2 pixels; its sizes: %3")
-                                   .arg(Quoted(font))
-                                   .arg(pixels)
-                                   .arg(strikes(faces)));
+        return failed(
+            QCoreApplication::translate(
+                "glimmet-font", "%1 is a bitmap font with no size of %2 pixels; its sizes: %3")
+                .arg(Quoted(font))
+                .arg(pixels)
+                .arg(strikes(faces)));
     const QString family = qtFamily(isFile, font, *face);
     if (family.isEmpty())
-        return Failed(
-            option +
+        return failed(
             QCoreApplication::translate("glimmet-font", "%1 cannot be loaded").arg(Quoted(font)));
     const QFont qtFont = PixelFont(family, pixels, face->style);
     typeface = {qtFont, PrintFaceOf({face->file, face->index}, qtFont),

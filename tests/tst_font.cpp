@@ -62,7 +62,8 @@ private slots:
         add("bad target", "--target keil51 A", "", 2,
             "--target: 'keil51' is not one of c, keil, sdcc, as31, avr");
         add("bad board", "--board ws2812 A", "", 2,
-            "--board: 'ws2812' is not one of ssd1306, sh1106, max7219, 74hc595, hub12, st7920");
+            "--board: 'ws2812' is not one of ssd1306, sh1106, max7219, 74hc595, hub12, st7920, "
+            "p10");
         add("C for an assembler", "--target as31 A", "", 2,
             "--target as31 is an assembler: give --format asm");
         add("a header for assembly", "--header DIR/t.h --format asm A", "", 2,
