@@ -73,9 +73,10 @@ QString takers(const QString& option) {
         if (coder.reads.contains(option)) reading << QLatin1String(coder.name);
         if (coder.writes.contains(option)) writing << QLatin1String(coder.name);
     }
+    const QString comma = QCoreApplication::translate("glimmet-font", ", ");
     QStringList takers;
-    if (!writing.isEmpty()) takers << QStringLiteral("--format ") + writing.join(", ");
-    if (!reading.isEmpty()) takers << QStringLiteral("--from ") + reading.join(", ");
+    if (!writing.isEmpty()) takers << QStringLiteral("--format ") + writing.join(comma);
+    if (!reading.isEmpty()) takers << QStringLiteral("--from ") + reading.join(comma);
     return takers.join(QCoreApplication::translate("glimmet-font", " and "));
 }
 

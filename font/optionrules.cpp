@@ -289,9 +289,9 @@ QString Choose(const char* option, const QString& value, const QStringList& name
                QString& chosen) {
     chosen = value.toLower();
     if (names.contains(chosen)) return {};
-    QString problem =
-        QCoreApplication::translate("glimmet-font", "--%1: %2 is not one of %3")
-            .arg(QLatin1String(option), Quoted(chosen), names.join(QStringLiteral(", ")));
+    QString problem = QCoreApplication::translate("glimmet-font", "--%1: %2 is not one of %3")
+                          .arg(QLatin1String(option), Quoted(chosen),
+                               names.join(QCoreApplication::translate("glimmet-font", ", ")));
     const QString closest = Closest(chosen, names);
     if (!closest.isEmpty())
         problem += QCoreApplication::translate("glimmet-font", "; did you mean %1?").arg(closest);

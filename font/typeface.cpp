@@ -97,7 +97,7 @@ QString strikes(const std::vector<Face>& faces) {
     sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
     QStringList names;
     for (int size : sizes) names << QString::number(size);
-    return names.join(QStringLiteral(", "));
+    return names.join(QCoreApplication::translate("glimmet-font", ", "));
 }
 
 // The installed families nearest to a mistyped one, in any case.
@@ -159,7 +159,7 @@ Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
         const QStringList nearest = nearestFamilies(font);
         if (!nearest.isEmpty())
             message += QCoreApplication::translate("glimmet-font", "; did you mean %1?")
-                           .arg(nearest.join(QStringLiteral(", ")));
+                           .arg(nearest.join(QCoreApplication::translate("glimmet-font", ", ")));
         return failed(message);
     }
     if (faces.empty())

@@ -269,7 +269,7 @@ private slots:
         add("help, English", "C", "--help", 0, "Usage: glimmet-font [OPTION]... [TEXT]...\n");
         add("help, English locale", "en_GB.UTF-8", "--help", 0, "Usage: glimmet-font");
         add("a bad format, Chinese", "zh_CN.UTF-8", "--format cc A", 2,
-            "glimmet-font: --format：“cc”不是 c, asm, bin, text, ");
+            "glimmet-font: --format：“cc”不是 c、asm、bin、text、");
         add("a bad format, English", "C", "--format cc A", 2,
             "glimmet-font: --format: 'cc' is not one of c, asm, bin, text, ");
         add("unknown option, Chinese", "zh_CN.UTF-8", "--scna rows A", 2,
