@@ -29,6 +29,14 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QSt
     return finished(process);
 }
 
+Run glimmetFontUnder(const QStringList& runner, const QStringList& arguments) {
+    QProcess process;
+    setLanguage(process, QStringLiteral("C"));
+    process.start(runner.front(), runner.mid(1) << QStringLiteral(GLIMMET_FONT) << arguments);
+    process.closeWriteChannel();
+    return finished(process);
+}
+
 Run glimmetFontReading(const QStringList& arguments, const QString& file, const QString& lang) {
     QProcess process;
     setLanguage(process, lang);

@@ -218,18 +218,13 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
             QCOMPARE(QProcess::execute("chown", {"nobody", sticky}), 0);
         }
-        QProcess nobody;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("LANG", "C");
-        environment.remove("LC_ALL");
-        nobody.setProcessEnvironment(environment);
-        nobody.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", GLIMMET_FONT,
-                                 "-o", sticky, "--header", header, "AB"});
-        QVERIFY(nobody.waitForFinished(60000));
-        QCOMPARE(nobody.exitCode(), 1);
-        QVERIFY2(nobody.readAllStandardError().endsWith("cannot write '" + header.toUtf8() +
-                                                        "': Operation not permitted\n"),
-                 "the header's failure");
+        const Run nobody =
+            glimmetFontUnder({"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"},
+                             {"-o", sticky, "--header", header, "AB"});
+        QCOMPARE(nobody.status, 1);
+        QVERIFY2(nobody.err.endsWith("cannot write '" + header.toUtf8() +
+                                     "': Operation not permitted\n"),
+                 nobody.err);
         QCOMPARE(QDir(folder.path("sub")).entryList(QDir::Files),
                  oldTable ? QStringList({"t.c", "t.h"}) : QStringList{"t.h"});
         QFile kept(sticky);
