@@ -26,11 +26,13 @@ const std::vector<Board>& Boards() {
          QT_TRANSLATE_NOOP("glimmet-font", "74HC595 matrices: 16 x 16 rows, negative"),
          {Scan::Rows, false, true},
          {16, 16}},
-        // HUB12 (P10) data is active low.
+        // HUB12 data is active low. A P10 panel (10 mm between LEDs) is a HUB12 one by its
+        // common name.
         {"hub12",
          QT_TRANSLATE_NOOP("glimmet-font", "HUB12 (P10) panels: 16 x 16 rows, negative"),
          {Scan::Rows, false, true},
-         {16, 16}},
+         {16, 16},
+         "p10"},
         // ST7920 graphics RAM: 16-bit words across a row, bit 15 on the left, sent high byte first.
         {"st7920",
          QT_TRANSLATE_NOOP("glimmet-font", "ST7920 12864 LCDs, graphics: 16 x 16 rows"),
@@ -41,9 +43,14 @@ const std::vector<Board>& Boards() {
 }
 
 QStringList BoardNames() {
-    return RowNames(Boards());
+    QStringList names = RowNames(Boards());
+    for (const Board& board : Boards())
+        if (board.alias) names << QLatin1String(board.alias);
+    return names;
 }
 
 const Board& FindBoard(const QString& name) {
+    for (const Board& board : Boards())
+        if (board.alias && name == QLatin1String(board.alias)) return board;
     return FindRow(Boards(), name);
 }

@@ -14,9 +14,11 @@ struct Board {
     const char* summary;  // for the help
     Layout layout;
     QSize size;
+    const char* alias = nullptr;  // the name its users also know it by
 };
 
 const std::vector<Board>& Boards();
+// The boards' names, then their other names.
 QStringList BoardNames();
 // The board of a name BoardNames() gives.
 const Board& FindBoard(const QString& name);

@@ -9,16 +9,40 @@
 
 namespace {
 
-bool isIdentifier(const QString& name) {
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+// C's keywords, C23's and the extensions asm and typeof among them: a table's name must compile
+// with any C compiler.
+bool isKeyword(const QString& name) {
     static const QStringList keywords =
         QStringLiteral(
             "auto break case char const continue default do double else enum extern float for "
             "goto if inline int long register restrict return short signed sizeof static struct "
-            "switch typedef union unsigned void volatile while _Bool _Complex _Imaginary bit code "
-            "data idata pdata xdata sbit sfr sfr16 interrupt using")
+            "switch typedef union unsigned void volatile while _Alignas _Alignof _Atomic _Bool "
+            "_Complex _Generic _Imaginary _Noreturn _Static_assert _Thread_local alignas alignof "
+            "bool constexpr false nullptr static_assert thread_local true typeof typeof_unqual asm")
             .split(QLatin1Char(' '));
-    return identifier.match(name).hasMatch() && !keywords.contains(name);
+    return keywords.contains(name);
+}
+
+// What is wrong with the name of the array and label for the target, or nothing. The C standard
+// keeps names that start with __, or with _ and a capital, for the compiler and its library.
+QString badName(const QString& name, const Target& target) {
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QRegularExpression compilers(QStringLiteral("^_[_A-Z]"));
+    const auto said = [&](const char* text) {
+        return QCoreApplication::translate("glimmet-font", text).arg(Quoted(name));
+    };
+    if (!identifier.match(name).hasMatch())
+        return said(QT_TRANSLATE_NOOP("glimmet-font", "--name: %1 is not a C identifier"));
+    if (target.reserves(name))
+        return QCoreApplication::translate("glimmet-font", "--name: %1 is reserved by %2")
+            .arg(Quoted(name), QCoreApplication::translate("glimmet-font", target.toolchain));
+    if (target.hasC && isKeyword(name))
+        return said(QT_TRANSLATE_NOOP("glimmet-font", "--name: %1 is a keyword of C"));
+    if (target.hasC && compilers.match(name).hasMatch())
+        return said(QT_TRANSLATE_NOOP("glimmet-font",
+                                      "--name: %1 is reserved by C for its compilers: it starts "
+                                      "with __ or with _ and a capital"));
+    return {};
 }
 
 // Glyphs captured take exactly one of the three inputs; glyphs read take the file alone.
@@ -49,9 +73,10 @@ QString takers(const QString& option) {
         if (coder.reads.contains(option)) reading << QLatin1String(coder.name);
         if (coder.writes.contains(option)) writing << QLatin1String(coder.name);
     }
+    const QString comma = QCoreApplication::translate("glimmet-font", ", ");
     QStringList takers;
-    if (!writing.isEmpty()) takers << QStringLiteral("--format ") + writing.join(", ");
-    if (!reading.isEmpty()) takers << QStringLiteral("--from ") + reading.join(", ");
+    if (!writing.isEmpty()) takers << QStringLiteral("--format ") + writing.join(comma);
+    if (!reading.isEmpty()) takers << QStringLiteral("--from ") + reading.join(comma);
     return takers.join(QCoreApplication::translate("glimmet-font", " and "));
 }
 
@@ -73,8 +98,7 @@ QString applies(const Options& options) {
     return {};
 }
 
-// Options that cannot go together, each with what it says: %1 there is the value of --target,
-// %2 that of --name.
+// Options that cannot go together, each with what it says: %1 there is the value of --target.
 struct Conflict {
     bool (*broken)(const Options& options);
     const char* message;
@@ -95,6 +119,13 @@ const Conflict Conflicts[] = {
      },
      QT_TRANSLATE_NOOP("glimmet-font",
                        "--strip and --preview show text captured from a font, not --from")},
+    {[](const Options& o) {
+         return o.preview.isEmpty() && (o.isGiven("sign-width") || o.isGiven("sign-lines") ||
+                                        o.isGiven("frame-ms") || o.isGiven("led-colour"));
+     },
+     QT_TRANSLATE_NOOP("glimmet-font",
+                       "--sign-width, --sign-lines, --frame-ms and --led-colour are for "
+                       "--preview FILE.gif")},
     {[](const Options& o) { return o.strip && !o.sheet.isEmpty(); },
      QT_TRANSLATE_NOOP("glimmet-font", "--sheet draws glyphs, not a strip: see it with --preview")},
     {[](const Options& o) {
@@ -104,16 +135,13 @@ const Conflict Conflicts[] = {
      QT_TRANSLATE_NOOP("glimmet-font",
                        "--strip is one picture: --header, --index, --slots and --unique are for "
                        "tables of glyphs")},
-    {[](const Options& o) { return !o.name.isEmpty() && !isIdentifier(o.name); },
-     QT_TRANSLATE_NOOP("glimmet-font", "--name: %2 is not a C identifier")},
 };
 
 QString conflicts(const Options& options) {
     for (const Conflict& conflict : Conflicts)
         if (conflict.broken(options))
             return QCoreApplication::translate("glimmet-font", conflict.message)
-                .replace(QLatin1String("%1"), options.target)
-                .replace(QLatin1String("%2"), Quoted(options.name));
+                .replace(QLatin1String("%1"), options.target);
     return {};
 }
 
@@ -123,5 +151,7 @@ Diagnostic CheckOptions(const Options& options) {
     QString problem = inputs(options);
     if (problem.isEmpty()) problem = applies(options);
     if (problem.isEmpty()) problem = conflicts(options);
+    if (problem.isEmpty() && !options.name.isEmpty())
+        problem = badName(options.name, FindTarget(options.target));
     return problem.isEmpty() ? Diagnostic() : Usage(problem);
 }

@@ -29,7 +29,13 @@ struct Coder {
     // A font that firmware draws text with: its glyphs are captured as wide as the font advances
     // past each character, and placed by their ink. A table's glyphs are cells of --size.
     bool proportional = false;
+    // The most bytes its reader takes from a file: room for the largest files of its kind, and a
+    // bound on what a run holds in memory.
+    qint64 limit = 0;
 };
+
+// Bytes in a mebibyte, as the limits are said.
+constexpr qint64 MiB = 1 << 20;
 
 const std::vector<Coder>& Coders();
 // The names of the coders that read, or write.

@@ -25,7 +25,9 @@ const QStringList Layout{"board", "scan", "lsb-first", "negative"};
 }  // namespace
 
 // One row a format: its name, what it is, its reader and writer, the options reading and writing
-// it take, whether it is bytes for no terminal, and whether it is a font of proportional glyphs.
+// it take, whether it is bytes for no terminal, whether it is a font of proportional glyphs, and
+// the most its reader takes. 64 MiB hold HZK64 fourteen times over, GB2312 at 64 x 64 as text
+// pictures twice, or twenty million hanzi of text; 256 MiB a BMP of 8,192 x 8,192 in 24 bits.
 // clang-format off
 const std::vector<Coder>& Coders() {
     static const std::vector<Coder> coders{
@@ -33,7 +35,9 @@ const std::vector<Coder>& Coders() {
                                    "the characters captured from a font, as the window\n"
                                    "captures them"),
          CaptureFont, nullptr,
-         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width"}, {}},
+         {"charset", "encoding", "size", "font", "shift", "preview", "sign-width", "sign-lines",
+          "frame-ms", "led-colour"}, {}, false,
+         false, 64 * MiB},
         {"c", QT_TRANSLATE_NOOP("glimmet-font", "a C array of the glyphs' bytes"),
          nullptr, WriteC,
          {}, QStringList{"name", "header", "target", "index", "slots", "unique", "strip"} + Layout},
@@ -48,19 +52,19 @@ const std::vector<Coder>& Coders() {
                                   "at 8x12)"),
          ReadBin, WriteBin,
          QStringList{"charset", "size", "slots"} + Layout,
-         QStringList{"slots", "unique", "strip"} + Layout, true},
+         QStringList{"slots", "unique", "strip"} + Layout, true, false, 64 * MiB},
         {"text", QT_TRANSLATE_NOOP("glimmet-font",
                                    "pictures, # for a lit LED and . for an unlit one,\n"
                                    "each under a heading: U+ and its code points, or #,\n"
                                    "a space and a name"),
          ReadText, WriteText,
-         {"charset"}, {"unique", "strip"}},
+         {"charset"}, {"unique", "strip"}, false, false, 64 * MiB},
         {"image", QT_TRANSLATE_NOOP("glimmet-font",
                                     "a PNG, BMP or GIF, a glyph of --size in each cell,\n"
                                     "left to right and top to bottom (without --size, one\n"
                                     "glyph)"),
          ReadImage, nullptr,
-         {"size", "threshold", "dither"}, {}},
+         {"size", "threshold", "dither"}, {}, false, false, 256 * MiB},
         {"bdf", QT_TRANSLATE_NOOP("glimmet-font",
                                   "a BDF 2.1 font, each glyph as wide as the font draws\n"
                                   "it, for FreeType, X and u8g2's bdfconv"),

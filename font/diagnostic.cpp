@@ -34,6 +34,12 @@ constexpr Reason Reasons[] = {
     {ETXTBSY, QT_TRANSLATE_NOOP("glimmet-font", "Text file busy")},
     {EXDEV, QT_TRANSLATE_NOOP("glimmet-font", "Invalid cross-device link")},
     {ENOMEM, QT_TRANSLATE_NOOP("glimmet-font", "Cannot allocate memory")},
+    {EINVAL, QT_TRANSLATE_NOOP("glimmet-font", "Invalid argument")},
+    {EAGAIN, QT_TRANSLATE_NOOP("glimmet-font", "Resource temporarily unavailable")},
+    {ENODEV, QT_TRANSLATE_NOOP("glimmet-font", "No such device")},
+    {EOVERFLOW, QT_TRANSLATE_NOOP("glimmet-font", "Value too large for defined data type")},
+    {EOPNOTSUPP, QT_TRANSLATE_NOOP("glimmet-font", "Operation not supported")},
+    {ESTALE, QT_TRANSLATE_NOOP("glimmet-font", "Stale file handle")},
 };
 
 QString translated(const char* text) {

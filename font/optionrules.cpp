@@ -5,6 +5,7 @@
 #include "font/coder.h"
 #include "font/encoding.h"
 #include "font/options.h"
+#include "font/preview.h"
 #include "font/slots.h"
 #include "font/suggest.h"
 #include "font/target.h"
@@ -57,6 +58,16 @@ QString shift(Options& options, const QString& value) {
     return {};
 }
 
+// A GIF shows a frame for hundredths of a second; browsers show one of less than two at a tenth.
+QString frameTime(Options& options, const QString& value) {
+    int ms = 0;
+    if (number("frame-ms", value, 20, 1000, ms).isEmpty() && ms % 10 == 0)
+        return options.sign.frameMs = ms, QString();
+    return QCoreApplication::translate("glimmet-font",
+                                       "--frame-ms: %1 is not a multiple of 10 from 20 to 1000")
+        .arg(Quoted(value));
+}
+
 QString directive(Options& options, const QString& value) {
     static const QRegularExpression word(QStringLiteral("^[.A-Za-z_][.A-Za-z0-9_]*$"));
     if (!word.match(value).hasMatch())
@@ -74,12 +85,18 @@ QString scan(Options& options, const QString& value) {
     return problem;
 }
 
-// The rows of a table as the help lists them: each name with its summary.
+// The rows of a table as the help lists them: each name with its summary, and any other name.
 template <class Row, const std::vector<Row>& (*rows)()>
 std::vector<std::pair<QString, QString>> summaries() {
     std::vector<std::pair<QString, QString>> choices;
-    for (const Row& row : rows())
+    for (const Row& row : rows()) {
         choices.emplace_back(QLatin1String(row.name), translated(row.summary));
+        if constexpr (requires { row.alias; })
+            if (row.alias)
+                choices.emplace_back(QLatin1String(row.alias),
+                                     QCoreApplication::translate("glimmet-font", "another name of %1")
+                                         .arg(QLatin1String(row.name)));
+    }
     return choices;
 }
 
@@ -181,15 +198,31 @@ const std::vector<OptionRule>& OptionRules() {
         {"preview", 0, QT_TRANSLATE_NOOP("glimmet-font", "FILE.gif"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "also write an animated GIF of the input as a strip\n"
-                           "scrolling across a sign, one column a frame every\n"
-                           "50 ms, looping forever"),
+                           "moving across a sign, looping forever: on one line\n"
+                           "it scrolls left a column a frame; on several it is\n"
+                           "broken into lines that rise a row a frame"),
          VALUE(preview)},
         {"sign-width", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the preview's sign, N LEDs wide, from 1 to 1024\n(default 64)"),
          [](Options& o, const QString& v) {
-             return number("sign-width", v, 1, 1024, o.signWidth);
+             return number("sign-width", v, 1, 1024, o.sign.width);
          }},
+        {"sign-lines", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the preview's sign, N lines of glyphs high, from 1\nto 8 (default 1)"),
+         [](Options& o, const QString& v) { return number("sign-lines", v, 1, 8, o.sign.lines); }},
+        {"frame-ms", 0, QT_TRANSLATE_NOOP("glimmet-font", "MS"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "each frame of the preview shown MS milliseconds, 20\n"
+                           "to 1000 in steps of 10, as GIF times frames\n"
+                           "(default 50: twenty columns a second)"),
+         frameTime},
+        {"led-colour", 0, QT_TRANSLATE_NOOP("glimmet-font", "COLOUR"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "the preview's LEDs: red (default), green, amber,\n"
+                           "blue, or white on a black sign"),
+         CHOICE(sign.colour, "led-colour", LedColours())},
         {"size", 's', QT_TRANSLATE_NOOP("glimmet-font", "SIZE"), Section::Glyphs,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "N for N x N pixels or WxH, each from 4 to 64 (default\n"
@@ -257,9 +290,9 @@ QString Choose(const char* option, const QString& value, const QStringList& name
                QString& chosen) {
     chosen = value.toLower();
     if (names.contains(chosen)) return {};
-    QString problem =
-        QCoreApplication::translate("glimmet-font", "--%1: %2 is not one of %3")
-            .arg(QLatin1String(option), Quoted(chosen), names.join(QStringLiteral(", ")));
+    QString problem = QCoreApplication::translate("glimmet-font", "--%1: %2 is not one of %3")
+                          .arg(QLatin1String(option), Quoted(chosen),
+                               names.join(QCoreApplication::translate("glimmet-font", ", ")));
     const QString closest = Closest(chosen, names);
     if (!closest.isEmpty())
         problem += QCoreApplication::translate("glimmet-font", "; did you mean %1?").arg(closest);

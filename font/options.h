@@ -1,6 +1,7 @@
 #pragma once
 
 #include "font/diagnostic.h"
+#include "font/preview.h"
 #include "glyph/layout.h"
 
 #include <QPoint>
@@ -36,7 +37,7 @@ struct Options {
     QString slotFile;  // --slots
     Layout layout;
     bool unique = false, strip = false;
-    int signWidth = 64;
+    Sign sign;  // of the preview
 
     // The options given, by their long names: the checks and the defaults a board fills go by
     // them.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,17 +21,27 @@ bool isStandard(const QString& path) {
     return path.isEmpty() || path == QLatin1String("-");
 }
 
+QString nameOf(const QString& path) {
+    return isStandard(path) ? QCoreApplication::translate("glimmet-font", "standard output")
+                            : Quoted(path);
+}
+
 // What names one file by any path: its device and inode where it exists, else its folder's real
-// path and its name. Devices such as /dev/null take anything, from any number of outputs: none.
-QString identity(const QString& path, int standard) {
+// path and its name; standard output is also itself, whatever it is redirected to. Devices such
+// as /dev/null take anything, from any number of outputs.
+QStringList identities(const QString& path, int standard) {
+    QStringList names;
+    if (isStandard(path) && standard == STDOUT_FILENO) names << QStringLiteral("-");
     struct stat info;
     const bool exists = isStandard(path) ? fstat(standard, &info) == 0
                                          : stat(QFile::encodeName(path).constData(), &info) == 0;
-    if (exists && S_ISCHR(info.st_mode)) return {};
-    if (exists) return QStringLiteral("%1:%2").arg(info.st_dev).arg(info.st_ino);
-    if (isStandard(path)) return {};
-    const QFileInfo file(path);
-    return file.absoluteDir().canonicalPath() + QLatin1Char('/') + file.fileName();
+    if (exists && !S_ISCHR(info.st_mode))
+        names << QStringLiteral("%1:%2").arg(info.st_dev).arg(info.st_ino);
+    if (!exists && !isStandard(path)) {
+        const QFileInfo file(path);
+        names << file.absoluteDir().canonicalPath() + QLatin1Char('/') + file.fileName();
+    }
+    return names;
 }
 
 // The permissions of a file put in place: those of the file it replaces, or the usual ones.
@@ -52,8 +63,7 @@ Output::~Output() {
 }
 
 QString Output::name() const {
-    return isStandard(path_) ? QCoreApplication::translate("glimmet-font", "standard output")
-                             : Quoted(path_);
+    return nameOf(path_);
 }
 
 bool Output::isTerminal() const {
@@ -116,37 +126,57 @@ Diagnostic Output::commit() {
     if (fdatasync(fd_) != 0 && errno != EINVAL) fail(errno);
     if (close(fd_) != 0) fail(errno);
     fd_ = -1;
-    if (!error_ && rename(temporary_.constData(), target_.constData()) != 0) fail(errno);
+    // Exchanged, the file replaced stays where the temporary was until the run ends; a file
+    // system that cannot exchange replaces it at once.
+    exchanged_ = !error_ && renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD,
+                                      target_.constData(), RENAME_EXCHANGE) == 0;
+    if (!error_ && !exchanged_ && rename(temporary_.constData(), target_.constData()) != 0)
+        fail(errno);
     if (error_) return Failed(CannotWrite(name(), SystemReason(error_)));
-    temporary_.clear();
+    if (!exchanged_) temporary_.clear();
     placed_ = true;
     return {};
 }
 
 void Output::remove() {
-    if (placed_) unlink(target_.constData());
+    if (placed_ && exchanged_)
+        renameat2(AT_FDCWD, temporary_.constData(), AT_FDCWD, target_.constData(), RENAME_EXCHANGE);
+    else if (placed_)
+        unlink(target_.constData());
     placed_ = false;
 }
 
-Outputs::Outputs(const QString& input) {
-    if (!input.isEmpty()) claimed_.push_back(identity(input, STDIN_FILENO));
+Outputs::Outputs(const std::vector<std::pair<QString, QString>>& inputs) {
+    for (const auto& [path, owner] : inputs)
+        claims_.push_back({identities(path, STDIN_FILENO), path, owner, true});
 }
 
-Diagnostic Outputs::claim(const QString& path) {
-    const QString id = identity(path, STDOUT_FILENO);
-    if (!id.isEmpty() && std::count(claimed_.begin(), claimed_.end(), id))
-        return Usage(QCoreApplication::translate(
-                         "glimmet-font", "%1 is already the input or another output of this run")
-                         .arg(isStandard(path)
-                                  ? QCoreApplication::translate("glimmet-font", "standard output")
-                                  : Quoted(path)));
-    claimed_.push_back(id);
+Diagnostic Outputs::claim(const QString& path, const char* option) {
+    const QStringList names = identities(path, STDOUT_FILENO);
+    // "-o 'FILE'", "--preview -", or "standard output" where no option names it.
+    const QString owner = *option ? QString::fromLatin1(option) + QLatin1Char(' ') +
+                                        (isStandard(path) ? QStringLiteral("-") : Quoted(path))
+                                  : nameOf(path);
+    for (const Claim& claim : claims_)
+        for (const QString& name : names)
+            if (claim.identities.contains(name))
+                return Usage(
+                    QCoreApplication::translate("glimmet-font", "%1 is the same file as %2")
+                        .arg(owner, claim.owner));
+    claims_.push_back({names, path, owner, false});
     return {};
 }
 
-Output* Outputs::open(const QString& path, Diagnostic& problem) {
-    problem = claim(path);
-    if (!problem.ok()) return nullptr;
+Output* Outputs::open(const QString& path, const char* option, Diagnostic& problem) {
+    auto claimed = std::find_if(claims_.begin(), claims_.end(), [&](const Claim& claim) {
+        return !claim.opened && claim.path == path;
+    });
+    if (claimed == claims_.end()) {
+        problem = claim(path, option);
+        if (!problem.ok()) return nullptr;
+        claimed = claims_.end() - 1;
+    }
+    claimed->opened = true;
     auto file = std::make_unique<Output>(path);
     problem = file->open();
     if (!problem.ok()) return nullptr;

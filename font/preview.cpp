@@ -22,12 +22,32 @@ int toOutput(GifFileType* gif, const GifByteType* data, int length) {
     return length;
 }
 
-// GIF89a with the sheet's four colours.
-bool putScreen(GifFileType* gif, QSize size) {
+struct LedColour {
+    const char* name;
+    QRgb lit;
+};
+
+constexpr LedColour Colours[] = {{"red", qRgb(255, 0, 0)},
+                                 {"green", qRgb(0, 200, 0)},
+                                 {"amber", qRgb(255, 176, 0)},
+                                 {"blue", qRgb(0, 96, 255)},
+                                 {"white", qRgb(255, 255, 255)}};
+
+// The sheet's colours with the LEDs' own; white LEDs on a black sign, with darker rims.
+std::array<QRgb, 4> palette(const QString& colour) {
+    const QRgb lit = std::find_if(std::begin(Colours), std::end(Colours), [&](const LedColour& c) {
+                         return colour == QLatin1String(c.name);
+                     })->lit;
+    if (lit == qRgb(255, 255, 255)) return {qRgb(0, 0, 0), lit, qRgb(96, 96, 96), lit};
+    return {Sheet::Palette[0], lit, Sheet::Palette[2], Sheet::Palette[3]};
+}
+
+// GIF89a with the sheet's four colours, the LEDs' of the sign.
+bool putScreen(GifFileType* gif, QSize size, const std::array<QRgb, 4>& palette) {
     std::array<GifColorType, 4> colours;
     for (size_t i = 0; i < colours.size(); ++i)
-        colours[i] = {GifByteType(qRed(Sheet::Palette[i])), GifByteType(qGreen(Sheet::Palette[i])),
-                      GifByteType(qBlue(Sheet::Palette[i]))};
+        colours[i] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
+                      GifByteType(qBlue(palette[i]))};
     const std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> map(
         GifMakeMapObject(int(colours.size()), colours.data()), GifFreeMapObject);
     EGifSetGifVersion(gif, true);
@@ -43,8 +63,9 @@ bool putLoop(GifFileType* gif) {
            EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool putFrame(GifFileType* gif, IndexRows& rows) {
-    const GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, Preview::FrameMs / 10,
+// GIF times a frame in hundredths of a second.
+bool putFrame(GifFileType* gif, IndexRows& rows, int frameMs) {
+    const GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, frameMs / 10,
                                        NO_TRANSPARENT_COLOR};
     GifByteType extension[4];
     EGifGCBToExtension(&control, extension);
@@ -58,30 +79,65 @@ bool putFrame(GifFileType* gif, IndexRows& rows) {
     return true;
 }
 
-// Frame t shows the strip's columns from t - signWidth on: none at first, the last alone at the
-// sign's left edge at the end. Whole frames, so that every viewer shows the margin white.
-bool putFrames(GifFileType* gif, const Glyph& strip, int signWidth) {
-    const QSize size(signWidth * Pitch + 2 * Margin, strip.height() * Pitch + 2 * Margin);
-    if (!putScreen(gif, size) || !putLoop(gif)) return false;
+// The strip broken between characters into lines of the sign's width, one under another; a
+// character wider than the sign has a line of its own, cut at the sign's edge.
+Glyph lines(const Glyph& strip, const std::vector<int>& edges, int width) {
+    std::vector<int> starts{0};
+    for (size_t k = 1; k + 1 < edges.size(); ++k)
+        if (edges[k + 1] - starts.back() > width && edges[k] > starts.back())
+            starts.push_back(edges[k]);
+    starts.push_back(strip.width());
+    Glyph stacked(QSize(width, int(starts.size() - 1) * strip.height()));
+    for (size_t n = 0; n + 1 < starts.size(); ++n) {
+        Glyph line(QSize(std::min(width, starts[n + 1] - starts[n]), strip.height()));
+        line.draw(strip, -starts[n], 0);
+        stacked.draw(line, 0, int(n) * strip.height());
+    }
+    return stacked;
+}
+
+// Frame t shows the picture moved t places into the sign: none of it at first, the last column
+// alone at the sign's left edge (or the last row at its top) at the end. Whole frames, so that
+// every viewer shows the margin.
+bool putFrames(GifFileType* gif, const Glyph& strip, const std::vector<int>& edges,
+               const Sign& sign) {
+    const bool rising = sign.lines > 1;
+    const Glyph picture = rising ? lines(strip, edges, sign.width) : strip;
+    const QSize leds(sign.width, sign.lines * strip.height());
+    const QSize size = leds * Pitch + QSize(2 * Margin, 2 * Margin);
+    if (!putScreen(gif, size, palette(sign.colour)) || !putLoop(gif)) return false;
     IndexRows rows(size.height(), std::vector<uint8_t>(size.width(), 0));
-    for (int t = 0; t < strip.width() + signWidth; ++t) {
-        Sheet::DrawLeds(strip, t - signWidth, signWidth, rows, QPoint(Margin, Margin));
-        if (!putFrame(gif, rows)) return false;
+    const int frames = rising ? picture.height() + leds.height() : picture.width() + leds.width();
+    for (int t = 0; t < frames; ++t) {
+        Glyph shown(leds);
+        shown.draw(picture, rising ? 0 : leds.width() - t, rising ? leds.height() - t : 0);
+        Sheet::DrawLeds(shown, 0, leds.width(), rows, QPoint(Margin, Margin));
+        if (!putFrame(gif, rows, sign.frameMs)) return false;
     }
     return true;
 }
 
 }  // namespace
 
-// giflib gives the reason of a failure as a code: in the file it opened, or from closing it.
-Diagnostic WritePreview(Output& output, const Glyph& strip, int signWidth) {
+// The output keeps the reason of a failed write; giflib's own, in English alone, is a code:
+// in the file it opened, or from closing it.
+QStringList LedColours() {
+    QStringList names;
+    for (const LedColour& colour : Colours) names << QLatin1String(colour.name);
+    return names;
+}
+
+Diagnostic WritePreview(Output& output, const Glyph& strip, const std::vector<int>& edges,
+                        const Sign& sign) {
     int error = E_GIF_SUCCEEDED;
     GifFileType* gif = EGifOpen(&output, toOutput, &error);
-    bool written = gif && putFrames(gif, strip, signWidth);
+    bool written = gif && putFrames(gif, strip, edges, sign);
     if (gif && !written) error = gif->Error;
     int closing = E_GIF_SUCCEEDED;
     if (gif && EGifCloseFile(gif, &closing) != GIF_OK && written) written = false, error = closing;
-    if (!written)
-        return Failed(CannotWrite(output.name(), QString::fromUtf8(GifErrorString(error))));
-    return output.finish();
+    const Diagnostic finished = output.finish();
+    if (written || !finished.ok()) return finished;
+    return Failed(QCoreApplication::translate("glimmet-font", "giflib cannot draw %1 (error %2)")
+                      .arg(output.name())
+                      .arg(error));
 }

@@ -3,15 +3,29 @@
 #include "font/diagnostic.h"
 #include "glyph/glyph.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
 class Output;
 
-// The preview of a strip: an animated GIF of it scrolling across a sign of so many LEDs by the
-// strip's height, drawn as the proof sheet draws them. The sign is blank at first; the strip
-// enters from the right one column a frame and leaves to the left, and all of it again, forever:
-// as many frames as the strip and the sign have columns together.
-namespace Preview {
-constexpr int FrameMs = 50;  // twenty columns a second: a hanzi of 16 in under a second
-}
+// The sign a preview shows: so many LEDs wide and lines of glyphs high, a frame shown so many
+// milliseconds, its LEDs of one colour.
+struct Sign {
+    int width = 64, lines = 1;
+    int frameMs = 50;  // twenty columns a second: a hanzi of 16 in under a second
+    QString colour = QStringLiteral("red");
+};
 
-// Writes the GIF to the output; the output says where it cannot be written.
-Diagnostic WritePreview(Output& output, const Glyph& strip, int signWidth);
+// The colours of LEDs a preview draws, by name.
+QStringList LedColours();
+
+// The preview of a strip: an animated GIF of it moving across the sign, drawn as the proof sheet
+// draws LEDs. The sign is blank at first. On a sign of one line the strip enters from the right
+// one column a frame and leaves to the left; on a sign of several, the strip is broken between
+// characters into lines as wide as the sign, which rise from below one row a frame until the last
+// has left the top. Then all of it again, forever. The strip's characters start at the columns of
+// edges.
+Diagnostic WritePreview(Output& output, const Glyph& strip, const std::vector<int>& edges,
+                        const Sign& sign);

@@ -160,7 +160,7 @@ Diagnostic WriteSheet(const QString& path, const Characters& characters,
         const size_t first = size_t(p) * PageGlyphs;
         const Page page{first, std::min(characters.sequence.size(), first + PageGlyphs)};
         Diagnostic problem;
-        Output* output = outputs.open(paths[p], problem);
+        Output* output = outputs.open(paths[p], "--sheet", problem);
         if (!output) return problem;
         if (!writePng(*output, characters, glyphs, page))
             return Failed(QCoreApplication::translate("glimmet-font", "libpng cannot draw %1")

@@ -11,8 +11,10 @@ Strip CaptureStrip(const Characters& characters, const CaptureSetup& setup, int 
     strip.picture = Glyph(QSize(width, height));
     int left = 0;
     for (int32_t i : characters.sequence) {
+        strip.edges.push_back(left);
         strip.picture.draw(strip.glyphs[i], left, 0);
         left += strip.glyphs[i].width();
     }
+    strip.edges.push_back(left);
     return strip;
 }

@@ -11,6 +11,7 @@ struct Characters;
 // draws without width (a zero-width space, a joiner) takes no column.
 struct Strip {
     Glyph picture;
+    std::vector<int> edges;     // the column each character starts at, then the picture's width
     std::vector<Glyph> glyphs;  // the capture of each distinct character
     std::vector<char> cut;      // whether its print has ink outside its glyph
 };

@@ -9,6 +9,8 @@
 #include "font/target.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
 
 #include <numeric>
 
@@ -24,6 +26,15 @@ QString defaultName(const Options& options) {
     return options.strip ? QStringLiteral("strip") : QStringLiteral("glyphs");
 }
 
+// The header by the name the user gave, or by its name alone where the table is beside it: a
+// compiler looks for it in the table's folder first.
+QString headerName(const Options& options) {
+    const QFileInfo header(options.header), table(options.output);
+    const bool toFile = !options.output.isEmpty() && options.output != QLatin1String("-");
+    return toFile && header.absolutePath() == table.absolutePath() ? header.fileName()
+                                                                   : options.header;
+}
+
 }  // namespace
 
 Table::Table(const Options& options, const Source& source)
@@ -32,7 +43,9 @@ Table::Table(const Options& options, const Source& source)
       layout(options.layout),
       size(source.glyphs.empty() ? options.size : source.glyphs.front().size()),
       records(::records(options)),
+      strip(options.strip),
       shared(!options.header.isEmpty()),
+      header(headerName(options)),
       name(defaultName(options)),
       directive(options.directive),
       slotFile(TableSlots(options, size)) {
@@ -75,13 +88,19 @@ QString Table::lengthName() const {
     return name.toUpper() + QStringLiteral("_TEXT_LENGTH");
 }
 
+qint64 Table::tableBytes() const {
+    if (strip) return layout.byteCount(source.strip->size());
+    return qint64(count) * (bytesEach() + (records == Records::Gb2312Index ? 2 : 0));
+}
+
 QString Table::held() const {
-    return QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each")
+    return QStringLiteral("%1 %2 of %3 x %4 pixels, %5 bytes each, %6 bytes in all")
         .arg(count)
         .arg(count == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
         .arg(size.width())
         .arg(size.height())
-        .arg(bytesEach());
+        .arg(bytesEach())
+        .arg(tableBytes());
 }
 
 QString Table::stripHeld(const Glyph& strip) const {
@@ -203,7 +222,7 @@ QString message(const Characters& characters) {
 // A character that comes back is written from its first text.
 Diagnostic WriteTable(const Table& table, const TableText& format, Output& output) {
     const Source& source = table.source;
-    if (source.strip) {
+    if (table.strip) {
         output.write(format.strip(table, message(source.characters), *source.strip));
         return {};
     }
@@ -215,6 +234,23 @@ Diagnostic WriteTable(const Table& table, const TableText& format, Output& outpu
     const auto entryAt = [&](size_t k) { return table.entry(table.order[k]); };
     write(table, format, table.order.size(), entryAt, output);
     return {};
+}
+
+void WarnTooLarge(const Table& table) {
+    const qint64 limit = table.target.limit;
+    const QLocale english(QLocale::English);
+    const std::pair<QString, qint64> arrays[] = {{table.name, table.tableBytes()},
+                                                 {table.textName(), table.textBytes()}};
+    for (const auto& [name, bytes] : arrays)
+        if (limit && bytes > limit)
+            Warn(QCoreApplication::translate(
+                     "glimmet-font",
+                     "%1 is %2 bytes, past %3 (%4 bytes), and will not build; write each "
+                     "character once (--unique), fewer characters, or the glyphs as a file for "
+                     "external flash (--format bin)")
+                     .arg(Quoted(name), english.toString(bytes),
+                          QCoreApplication::translate("glimmet-font", table.target.bound),
+                          english.toString(limit)));
 }
 
 QString ValueLines(Syntax syntax, const QString& lineStart, const QString& lineEnd,

@@ -34,7 +34,9 @@ struct Table {
     Layout layout;
     QSize size;  // of a glyph
     Records records = Records::Glyphs;
-    bool shared;  // declared by a header of its own, so the C table is not static
+    bool strip;      // the whole input as one picture; a preview's strip alone is not written
+    bool shared;     // declared by a header of its own, so the C table is not static
+    QString header;  // the name the C table includes that header by
     QString name, directive;
     std::optional<Slots> slotFile;  // where the glyphs have slots, rows enough for all
     std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots
@@ -49,7 +51,11 @@ struct Table {
     QString dataDirective() const;
     QString textName() const;
     QString lengthName() const;
-    // "4 glyphs of 16 x 16 pixels, 32 bytes each", for the first line of a comment.
+    // The bytes of the table's array, and of the text's.
+    qint64 tableBytes() const;
+    qint64 textBytes() const { return qint64(text.size()) * indexBytes(); }
+    // "4 glyphs of 16 x 16 pixels, 32 bytes each, 128 bytes in all", for the first line of a
+    // comment.
     QString held() const;
     // "a strip of 4 characters, 56 x 16 pixels, 112 bytes".
     QString stripHeld(const Glyph& strip) const;
@@ -90,6 +96,9 @@ std::optional<Slots> TableSlots(const Options& options, QSize size);
 // in the input's order, or each once. Fails, writing nothing, where a glyph has no slot or a
 // record no code.
 Diagnostic WriteTable(const Table& table, const TableText& format, Output& output);
+
+// Warns where the table or its text is larger than the target builds, with the remedies.
+void WarnTooLarge(const Table& table);
 
 // Four values a line in the syntax, each line started and ended as given; a glyph whose bytes
 // are no multiple of four ends on a shorter line.

@@ -16,7 +16,8 @@ struct Target {
     bool hasC;            // as31 is an assembler alone
     const char* declaration;
     const char* include;  // lines ahead of a C table
-    const char* reading;  // a comment line on reading the table; "" for none
+    // A comment line on reading the table, %2 the subscripts of one byte; "" for none.
+    const char* reading;
     const char* directive;
     Syntax values;           // of its assembler's constants
     bool littleEndian;       // the byte order of its C compiler's larger numbers
@@ -26,11 +27,21 @@ struct Target {
     bool exportsAll;         // one line for all labels, joined by ", "
     const char* label;
     const char* end;  // the assembly's last line
+    // The names it reserves for itself (beside C's keywords where it compiles C), and whether its
+    // assembler reads them in any case; who reserves them, in messages.
+    const char* reserved;
+    bool reservedAnyCase;
+    const char* toolchain;
+    // The largest table it builds, in bytes (0 for no bound), and what bounds it, for messages.
+    qint64 limit;
+    const char* bound;
 
     QString declare(const QString& type, const QString& declarator) const;
     // Everything ahead of the first label, which makes the labels public.
     QString assemblyStart(const QStringList& labels) const;
     QString labelLine(const QString& name) const;
+    // Whether it reserves the name.
+    bool reserves(const QString& name) const;
 };
 
 const std::vector<Target>& Targets();

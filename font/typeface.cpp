@@ -97,7 +97,7 @@ QString strikes(const std::vector<Face>& faces) {
     sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
     QStringList names;
     for (int size : sizes) names << QString::number(size);
-    return names.join(QStringLiteral(", "));
+    return names.join(QCoreApplication::translate("glimmet-font", ", "));
 }
 
 // The installed families nearest to a mistyped one, in any case.
@@ -140,8 +140,18 @@ CaptureSetup Typeface::setup(QPoint shift) const {
 Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
     // A family's name has no slash; a path may have none, when it names a file here.
     const bool isFile = font.contains(QLatin1Char('/')) || QFileInfo(font).isFile();
+    const auto failed = [](const QString& message) {
+        return Failed(QCoreApplication::translate("glimmet-font", "--font: %1").arg(message));
+    };
+    // Qt loads the whole file; the largest collections of CJK faces are some 120 MiB.
+    constexpr qint64 MostBytes = 256 << 20;
+    if (isFile && QFileInfo(font).size() > MostBytes)
+        return failed(QCoreApplication::translate("glimmet-font",
+                                                  "%1 holds more than %2 MiB, the most a font "
+                                                  "file may hold")
+                          .arg(Quoted(font))
+                          .arg(MostBytes >> 20));
     const std::vector<Face> faces = isFile ? fileFaces(font) : installedFaces(font);
-    const QString option = QStringLiteral("--font: ");
     if (faces.empty() && !isFile) {
         QString message =
             QCoreApplication::translate("glimmet-font", "no font family %1 is installed")
@@ -149,27 +159,25 @@ Diagnostic FindTypeface(const QString& font, int pixels, Typeface& typeface) {
         const QStringList nearest = nearestFamilies(font);
         if (!nearest.isEmpty())
             message += QCoreApplication::translate("glimmet-font", "; did you mean %1?")
-                           .arg(nearest.join(QStringLiteral(", ")));
-        return Failed(option + message);
+                           .arg(nearest.join(QCoreApplication::translate("glimmet-font", ", ")));
+        return failed(message);
     }
     if (faces.empty())
-        return Failed(option +
-                      (QFileInfo(font).exists()
+        return failed((QFileInfo(font).exists()
                            ? QCoreApplication::translate("glimmet-font", "%1 is not a font file")
                            : QCoreApplication::translate("glimmet-font", "no such font file %1"))
                           .arg(Quoted(font)));
     const Face* face = faceAt(faces, pixels);
     if (!face)
-        return Failed(option + QCoreApplication::translate(
-                                   "glimmet-font",
-                                   "%1 is a bitmap font without a %2-pixel size; its sizes: %3")
-                                   .arg(Quoted(font))
-                                   .arg(pixels)
-                                   .arg(strikes(faces)));
+        return failed(
+            QCoreApplication::translate(
+                "glimmet-font", "%1 is a bitmap font with no size of %2 pixels; its sizes: %3")
+                .arg(Quoted(font))
+                .arg(pixels)
+                .arg(strikes(faces)));
     const QString family = qtFamily(isFile, font, *face);
     if (family.isEmpty())
-        return Failed(
-            option +
+        return failed(
             QCoreApplication::translate("glimmet-font", "%1 cannot be loaded").arg(Quoted(font)));
     const QFont qtFont = PixelFont(family, pixels, face->style);
     typeface = {qtFont, PrintFaceOf({face->file, face->index}, qtFont),

@@ -1,7 +1,7 @@
 // Grid editing: a press flips the one cell under the pointer, blank, fill and invert act on all
 // cells, and the listing follows every change.
-#include "grid/runtimeerror.h"
 #include "grid/colours.h"
+#include "grid/runtimeerror.h"
 #include "tests/support.h"
 
 #include <QSignalSpy>

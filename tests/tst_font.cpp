@@ -36,7 +36,7 @@ private slots:
         add("bad scan", "--scan diagonal A", "", 2, "--scan: 'diagonal' is not one of rows,");
         add("bad format", "--format pdf A", "", 2, "--format: 'pdf' is not one of c, asm, bin,");
         add("bad name", "--name 2x A", "", 2, "--name: '2x' is not a C identifier");
-        add("a keyword as name", "--name static A", "", 2, "'static' is not a C identifier");
+        add("a keyword as name", "--name static A", "", 2, "'static' is a keyword of C");
         add("no input", "", "", 2, "no input: give TEXT, --input FILE or --charset SET");
         add("text and file", "-i IN A", "B", 2, "give only one of TEXT, --input FILE and");
         add("file and charset", "-i IN --charset ascii", "B", 2, "give only one of");
@@ -55,13 +55,14 @@ private slots:
         add("bad target", "--target keil51 A", "", 2,
             "--target: 'keil51' is not one of c, keil, sdcc, as31, avr");
         add("bad board", "--board ws2812 A", "", 2,
-            "--board: 'ws2812' is not one of ssd1306, sh1106, max7219, 74hc595, hub12, st7920");
+            "--board: 'ws2812' is not one of ssd1306, sh1106, max7219, 74hc595, hub12, st7920, "
+            "p10");
         add("C for an assembler", "--target as31 A", "", 2,
             "--target as31 is an assembler: give --format asm");
         add("a header for assembly", "--header DIR/t.h --format asm A", "", 2,
             "--header does not apply to --format asm: it is for --format c");
         add("the header is the table", "--header DIR/out.c A", "", 2,
-            "out.c' is already the input or another output of this run");
+            "out.c' is the same file as -o '");
         add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");
@@ -292,7 +293,7 @@ private slots:
         add("help, English", "C", "--help", 0, "Usage: glimmet-font [OPTION]... [TEXT]...\n");
         add("help, English locale", "en_GB.UTF-8", "--help", 0, "Usage: glimmet-font");
         add("a bad format, Chinese", "zh_CN.UTF-8", "--format cc A", 2,
-            "glimmet-font: --format：“cc”不是 c, asm, bin, text, ");
+            "glimmet-font: --format：“cc”不是 c、asm、bin、text、");
         add("a bad format, English", "C", "--format cc A", 2,
             "glimmet-font: --format: 'cc' is not one of c, asm, bin, text, ");
         add("unknown option, Chinese", "zh_CN.UTF-8", "--scna rows A", 2,

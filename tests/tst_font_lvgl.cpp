@@ -335,7 +335,7 @@ private slots:
         addFailure("a name that is no identifier", "--format lvgl --name 16px A", "", 2,
                    "--name: '16px' is not a C identifier");
         addFailure("a keyword as name", "--format lvgl --name const A", "", 2,
-                   "'const' is not a C identifier");
+                   "'const' is a keyword of C");
         addFailure("a header", "--format lvgl --header DIR/font.h A", "", 2,
                    "--header does not apply to --format lvgl: it is for --format c");
         addFailure("a strip", "--format lvgl --strip A", "", 2,

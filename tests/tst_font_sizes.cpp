@@ -130,10 +130,10 @@ private slots:
         add("a file that is no font", {"--font", QStringLiteral(GLIMMET_FONT)}, 1,
             "is not a font file");
         add("no strike at the size", {"--font", "WenQuanYi Bitmap Song", "--size", "24"}, 1,
-            "'WenQuanYi Bitmap Song' is a bitmap font without a 24-pixel size; its sizes: 12, "
+            "'WenQuanYi Bitmap Song' is a bitmap font with no size of 24 pixels; its sizes: 12, "
             "13, 14, 15, 16");
         add("a strike's file at another size", {"--font", WenQuanYi12}, 1,
-            "without a 16-pixel size; its sizes: 12");
+            "with no size of 16 pixels; its sizes: 12");
     }
 
     void failures() {

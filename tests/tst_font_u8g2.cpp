@@ -283,7 +283,7 @@ private slots:
             "--name: '16px' is not a C identifier");
         add("a name with a hyphen", "--name glimmet-font A", 2,
             "--name: 'glimmet-font' is not a C identifier");
-        add("a keyword as name", "--name const A", 2, "--name: 'const' is not a C identifier");
+        add("a keyword as name", "--name const A", 2, "--name: 'const' is a keyword of C");
         add("only a character beyond U+FFFF", "😀", 1,
             "no character has a code point from U+0001 to U+FFFD for a u8g2 font\n");
         add("a glyph of more than 255 bytes", "--from text -i NOISY", 1,

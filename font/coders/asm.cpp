@@ -91,5 +91,7 @@ constexpr TableText AssemblyText{start, entry, separator, end, strip};
 }  // namespace
 
 Diagnostic WriteAssembly(const Options& options, const Source& source, Output& output, Outputs&) {
-    return WriteTable(Table(options, source), AssemblyText, output);
+    const Table table(options, source);
+    WarnTooLarge(table);
+    return WriteTable(table, AssemblyText, output);
 }

@@ -38,17 +38,30 @@ QString guard(const Table& table, bool header) {
              header || !table.shared ? QStringLiteral("H") : QStringLiteral("C"));
 }
 
+// The subscripts of one byte of the array: of a strip, a glyph, or a record's bitmap.
+QString byteOf(const Table& table) {
+    if (table.strip) return QStringLiteral("[byte]");
+    return table.records == Records::Gb2312Index ? QStringLiteral("[record].bitmap[byte]")
+                                                 : QStringLiteral("[glyph][byte]");
+}
+
 QString comment(const Table& table, QSize bitmap, const QString& held) {
     QStringList lines = table.about(bitmap, held);
     const QString reading = QString::fromLatin1(table.target.reading);
-    if (!reading.isEmpty()) lines << reading.arg(table.name);
+    if (!reading.isEmpty())
+        lines << QString(reading).replace(QLatin1String("%2"), byteOf(table)).arg(table.name);
     return QStringLiteral("/* ") + lines.join(QStringLiteral("\n * ")) + QStringLiteral(" */\n");
 }
 
+// A table with a header includes it, so that a header of another run does not compile with it;
+// the header then defines the record.
 QString opening(const Table& table, bool header, QSize bitmap, const QString& held) {
+    const QString included = table.shared && !header
+                                 ? QStringLiteral("#include \"%1\"\n").arg(table.header)
+                                 : recordDefinition(table);
     return comment(table, bitmap, held) +
            QStringLiteral("#ifndef %1\n#define %1\n").arg(guard(table, header)) +
-           QString::fromLatin1(table.target.include) + recordDefinition(table);
+           QString::fromLatin1(table.target.include) + included;
 }
 
 QString storage(const Table& table) {
@@ -136,6 +149,7 @@ constexpr TableText CText{start, entry, separator, end, strip};
 
 Diagnostic WriteC(const Options& options, const Source& source, Output& output, Outputs& outputs) {
     const Table table(options, source);
+    WarnTooLarge(table);
     const Diagnostic written = WriteTable(table, CText, output);
     if (written.ok() && table.shared) outputs.find(options.header)->write(declarations(table));
     return written;

@@ -1,5 +1,6 @@
 // --from font, the default: the characters of the text, a file or a character set, each captured
 // from a font as the window captures the one typed into its box.
+#include "font/boards.h"
 #include "font/coder.h"
 #include "font/fullwidth.h"
 #include "font/glyphs.h"
@@ -51,6 +52,20 @@ void warn(const Characters& characters, const QFont& font, const std::vector<Gly
     warnAbout(lost, QStringLiteral("%1"));
 }
 
+// Few hanzi can be read in 8 x 8 LEDs: a MAX7219 module shows one well on four.
+void warnSmallHanzi(const Options& options, const Characters& characters) {
+    if (options.board.isEmpty() || QLatin1String(FindBoard(options.board).name) != "max7219" ||
+        options.size != QSize(8, 8))
+        return;
+    for (const QString& character : characters.distinct)
+        if (QChar::script(character.toUcs4().value(0)) == QChar::Script_Han)
+            return Warn(QCoreApplication::translate(
+                "glimmet-font",
+                "--board max7219 draws hanzi in 8 x 8 LEDs, where few can be read; give --size "
+                "16 and show each on a square of four modules (see --board max7219 in the "
+                "manual)"));
+}
+
 }  // namespace
 
 // A strip, for --strip and --preview, is of glyphs as wide as the font advances; a table's are
@@ -79,6 +94,7 @@ Diagnostic CaptureFont(const Options& options, Source& source) {
                               "glimmet-font", "no character of %1 has a width to show in a strip")
                               .arg(InputName(options)));
         source.strip = std::move(strip.picture);
+        source.stripEdges = std::move(strip.edges);
         if (options.strip) source.glyphs = std::move(strip.glyphs), cut = std::move(strip.cut);
     }
     const bool proportional = FindCoder(options.format).proportional;
@@ -90,5 +106,6 @@ Diagnostic CaptureFont(const Options& options, Source& source) {
     }
     // The warnings are about what is written: the strip's captures, or the table's.
     warn(characters, typeface.font, source.glyphs, cut);
+    warnSmallHanzi(options, characters);
     return {};
 }

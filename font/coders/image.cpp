@@ -55,6 +55,11 @@ QString dimensions(QSize size) {
     return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
 }
 
+// The largest side read: GB2312 at 64 x 64 in a grid of 94 x 87 cells is 6,016 x 5,568 pixels.
+// An image of this size decodes into 256 MiB, Qt's bound on one image, and is thresholded in as
+// much again.
+constexpr int MostSide = 8192;
+
 // The glyph's size: the one given, which must tile the image, or the whole image's.
 std::optional<QSize> glyphSize(QSize image, const ImageReading& reading, QString& error) {
     const int most = Glyph::MaxSide;
@@ -92,6 +97,15 @@ std::optional<Source> ReadImageGlyphs(const QByteArray& bytes, const ImageReadin
     const QByteArray format = reader.format();
     if (format != "png" && format != "bmp" && format != "gif") {
         error = QCoreApplication::translate("glimmet-font", "not a PNG, BMP or GIF image");
+        return std::nullopt;
+    }
+    const QSize declared = reader.size();
+    if (declared.width() > MostSide || declared.height() > MostSide) {
+        error = QCoreApplication::translate("glimmet-font",
+                                            "the image is %1 pixels, more than the %2 x %2 that "
+                                            "--from image reads")
+                    .arg(dimensions(declared))
+                    .arg(MostSide);
         return std::nullopt;
     }
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
