@@ -150,8 +150,10 @@ const std::vector<OptionRule>& OptionRules() {
          directive},
         {"index", 0, QT_TRANSLATE_NOOP("glimmet-font", "SET"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "gb2312: each glyph as a record, its two GB2312 bytes\nfirst"),
-         CHOICE(index, "index", {"gb2312"})},
+                           "the code each glyph is found by: gb2312 (ASCII as\n"
+                           "its one byte, the rest as two) or unicode (the code\n"
+                           "point): each glyph as a record, its code first"),
+         CHOICE(index, "index", (QStringList{"gb2312", "unicode"}))},
         {"slots", 0, nullptr, Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "with --charset gb2312: all 87 x 94 slots, blank ones\n"

@@ -17,6 +17,8 @@ struct Target {
     const char* declaration;
     const char* include;  // lines ahead of a C table
     const char* reading;  // a comment line on reading the table; "" for none
+    // How its C reads a value of a table: %1 is byte, word or dword, %2 the value.
+    const char* fetch;
     const char* directive;
     Syntax values;           // of its assembler's constants
     bool littleEndian;       // the byte order of its C compiler's larger numbers
@@ -31,6 +33,10 @@ struct Target {
     // Everything ahead of the first label, which makes the labels public.
     QString assemblyStart(const QStringList& labels) const;
     QString labelLine(const QString& name) const;
+    // The C that reads the value, of one, two or four bytes.
+    QString read(const QString& value, int bytes) const;
+    // Whether its C reads its tables otherwise than its RAM.
+    bool readsFlash() const { return QLatin1String(fetch) != QLatin1String("%2"); }
 };
 
 const std::vector<Target>& Targets();

@@ -69,14 +69,16 @@ private slots:
             "--header does not apply to --format asm: it is for --format c");
         add("the header is the table", "--header DIR/out.c A", "", 2,
             "out.c' is already the input or another output of this run");
-        add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
+        add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312, unicode");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");
         add("slots of a text", "--slots 欢", "", 2, "--slots needs --charset gb2312");
         add("index and slots", "--index gb2312 --slots --charset gb2312", "", 2,
             "--index and --slots do not go together");
-        add("characters without a code", "--index gb2312 欢A😀", "", 1,
-            "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
+        add("characters without a code", "--index gb2312 欢A😀é€", "", 1,
+            "--index gb2312: no GB2312 code for 😀 U+1F600, € U+20AC\n");
+        add("a character of two code points", "--index unicode A\xCC\x81", "", 1,
+            "--index unicode: no code point of its own for A\xCC\x81 U+0041 U+0301\n");
         add("a full device", "A -o /dev/full", "", 1,
             "cannot write '/dev/full': No space left on device");
         add("a large table on a full device", "--charset gb2312 -o /dev/full", "", 1,
