@@ -14,6 +14,7 @@ Diagnostic WriteAssembly(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteGfx(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -62,6 +63,12 @@ const std::vector<Coder>& Coders() {
                                   "it, for FreeType, X and u8g2's bdfconv"),
          nullptr, WriteBdf,
          {}, {}, false, true},
+        {"gfx", QT_TRANSLATE_NOOP("glimmet-font",
+                                  "an Adafruit GFX font header, each glyph cut to its\n"
+                                  "ink, with the text in its 8-bit codes (NAME_text)\n"
+                                  "for display.print"),
+         nullptr, WriteGfx,
+         {}, {"name", "first-code"}, false, true},
     };
     return coders;
 }

@@ -29,6 +29,22 @@ QString number(const char* option, const QString& value, int least, int most, in
         .arg(most);
 }
 
+// An 8-bit code for the characters past ASCII, in decimal or hex: not a control code, which GFX
+// passes over or takes for a line's end.
+QString firstCode(Options& options, const QString& value) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:0[xX]([0-9A-Fa-f]{1,8})|(\\d{1,9}))$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    const int code =
+        match.hasCaptured(1) ? match.captured(1).toInt(nullptr, 16) : match.captured(2).toInt();
+    if (match.hasMatch() && code >= 0x20 && code <= 0xFF)
+        return options.firstCode = code, QString();
+    return QCoreApplication::translate("glimmet-font",
+                                       "--first-code: %1 is not a code from 0x20 to 0xFF (32 to "
+                                       "255)")
+        .arg(Quoted(value));
+}
+
 // N or WxH, each from the least side to the largest.
 QString size(Options& options, const QString& value) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:[xX](\\d{1,2}))?$"));
@@ -143,7 +159,8 @@ const std::vector<OptionRule>& OptionRules() {
          VALUE(header)},
         {"name", 0, QT_TRANSLATE_NOOP("glimmet-font", "IDENT"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "the name of the C array and the assembly label\n(default glyphs)"),
+                           "the name of the C array and the assembly label\n"
+                           "(default glyphs; font for gfx)"),
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
@@ -154,6 +171,12 @@ const std::vector<OptionRule>& OptionRules() {
                            "its one byte, the rest as two) or unicode (the code\n"
                            "point): each glyph as a record, its code first"),
          CHOICE(index, "index", (QStringList{"gb2312", "unicode"}))},
+        {"first-code", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "gfx: the code of the first character past ASCII,\n"
+                           "from 0x20 to 0xFF (default 0x80); codes the text's\n"
+                           "own ASCII holds are passed over"),
+         firstCode},
         {"slots", 0, nullptr, Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "with --charset gb2312: all 87 x 94 slots, blank ones\n"

@@ -36,6 +36,7 @@ struct Options {
     Layout layout;
     bool allSlots = false, unique = false, strip = false;
     int signWidth = 64;
+    int firstCode = 0x80;  // of an Adafruit GFX font's characters past ASCII
 
     // The options given, by their long names: the checks and the defaults a board fills go by
     // them.

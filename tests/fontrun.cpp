@@ -1,5 +1,7 @@
 #include "tests/fontrun.h"
 
+#include "font/charsets.h"
+
 #include <QProcess>
 
 Run glimmetFont(const QStringList& arguments, const QByteArray& input, const QString& lang) {
@@ -20,4 +22,11 @@ QList<QStringList> textPictures(const QByteArray& text) {
     for (const QString& block : QString::fromUtf8(text).split("\n\n", Qt::SkipEmptyParts))
         pictures << block.split('\n').mid(1);
     return pictures;
+}
+
+QString SomeGb2312(int count) {
+    QString text;
+    for (int k = 0; k < count; ++k)
+        text += QString::fromUcs4(&Gb2312()[size_t(k * 7445 / count)].codePoint, 1);
+    return text;
 }

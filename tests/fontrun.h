@@ -23,3 +23,6 @@ Run glimmetFont(const QStringList& arguments, const QByteArray& input = {},
 
 // The pictures of a text table, or the one of a strip: rows of '#' and '.', under a heading.
 QList<QStringList> textPictures(const QByteArray& text);
+
+// Characters of GB2312 spread evenly over it, from its symbols to its last hanzi.
+QString SomeGb2312(int count);

@@ -1,7 +1,6 @@
 // glimmet-font --format bdf read back through FreeType: each glyph's bitmap, where it stands from
 // the pen's origin and its advance are the capture's own, in the default faces and a bitmap face.
 #include "font/characters.h"
-#include "font/charsets.h"
 #include "font/glyphs.h"
 #include "font/typeface.h"
 #include "tests/fontrun.h"
@@ -36,13 +35,6 @@ Pixels rendered(const FT_GlyphSlot slot) {
     return pixels;
 }
 
-QString someGb2312(int count) {
-    QString text;
-    for (int k = 0; k < count; ++k)
-        text += QString::fromUcs4(&Gb2312()[size_t(k * 7445 / count)].codePoint, 1);
-    return text;
-}
-
 }  // namespace
 
 class FontBdfTest : public QObject {
@@ -57,7 +49,7 @@ private slots:
         for (const int size : {12, 16, 24}) {
             QTest::addRow("mixed at %d", size) << size << QString() << mixed;
             QTest::addRow("welcome at %d", size) << size << QString() << QStringLiteral("欢迎光临");
-            QTest::addRow("500 of GB2312 at %d", size) << size << QString() << someGb2312(500);
+            QTest::addRow("500 of GB2312 at %d", size) << size << QString() << SomeGb2312(500);
         }
         QTest::newRow("a bitmap face at 16") << 16 << "WenQuanYi Bitmap Song" << mixed;
     }
