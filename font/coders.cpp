@@ -15,6 +15,7 @@ Diagnostic WriteBin(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteGfx(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteCFont(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -69,6 +70,13 @@ const std::vector<Coder>& Coders() {
                                   "for display.print"),
          nullptr, WriteGfx,
          {}, {"name", "first-code"}, false, true},
+        {"cfont", QT_TRANSLATE_NOOP("glimmet-font",
+                                    "a C font for firmware's own drawing: each glyph as\n"
+                                    "wide as the font advances, packed in the layout,\n"
+                                    "its width, the sorted codes and a lookup by binary\n"
+                                    "search (NAME_find, NAME_next)"),
+         nullptr, WriteCFont,
+         {}, QStringList{"name", "header", "target", "index", "message"} + Layout, false, true},
     };
     return coders;
 }

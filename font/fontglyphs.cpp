@@ -8,7 +8,7 @@
 
 namespace {
 
-FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph) {
+FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph, size_t entry) {
     const QRect box = glyph.inkBox();
     Glyph ink(box.size());
     ink.draw(glyph, -box.left(), -box.top());
@@ -17,7 +17,8 @@ FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph)
             ink,
             box.isEmpty() ? 0 : box.left() - glyph.origin.x(),
             box.isEmpty() ? 0 : glyph.origin.y() - box.bottom() - 1,
-            glyph.advance};
+            glyph.advance,
+            entry};
 }
 
 }  // namespace
@@ -34,7 +35,7 @@ Diagnostic MakeFont(const Source& source, Font& font) {
         if (characters.named[i] || codes.size() != 1)
             leftOut << characters.caption(i);
         else
-            font.glyphs.push_back(fontGlyph(codes.front(), characters.distinct[i], glyph));
+            font.glyphs.push_back(fontGlyph(codes.front(), characters.distinct[i], glyph, i));
     }
     const auto byCode = [](const FontGlyph& a, const FontGlyph& b) { return a.code < b.code; };
     std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);

@@ -160,7 +160,7 @@ const std::vector<OptionRule>& OptionRules() {
         {"name", 0, QT_TRANSLATE_NOOP("glimmet-font", "IDENT"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the name of the C array and the assembly label\n"
-                           "(default glyphs; font for gfx)"),
+                           "(default glyphs; font for gfx and cfont)"),
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
@@ -169,8 +169,16 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the code each glyph is found by: gb2312 (ASCII as\n"
                            "its one byte, the rest as two) or unicode (the code\n"
-                           "point): each glyph as a record, its code first"),
+                           "point). c and asm: each glyph as a record, its code\n"
+                           "first; cfont: the codes it looks up (default\n"
+                           "unicode)"),
          CHOICE(index, "index", (QStringList{"gb2312", "unicode"}))},
+        {"message", 0, nullptr, Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "cfont: also the text, in order, as a string in the\n"
+                           "font's codes (NAME_text): UTF-8, or GB2312 with\n"
+                           "--index gb2312"),
+         SWITCH(message)},
         {"first-code", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "gfx: the code of the first character past ASCII,\n"

@@ -34,7 +34,7 @@ struct Options {
     QString target = QStringLiteral("c"), name, directive, index;
     QString board;
     Layout layout;
-    bool allSlots = false, unique = false, strip = false;
+    bool allSlots = false, unique = false, strip = false, message = false;
     int signWidth = 64;
     int firstCode = 0x80;  // of an Adafruit GFX font's characters past ASCII
 

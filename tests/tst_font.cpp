@@ -98,8 +98,8 @@ private slots:
         add("--name with text", "--format TEXT --name t A", "", 2,
             "--name does not apply to --format text");
         add("--scan with text", "--format text --scan rows A", "", 2,
-            "--scan does not apply to --format text: it is for --format c, asm, bin and --from "
-            "bin");
+            "--scan does not apply to --format text: it is for --format c, asm, bin, cfont and "
+            "--from bin");
         add("--lsb-first with text", "--format text --lsb-first A", "", 2,
             "--lsb-first does not apply to --format text");
         add("--negative with text", "--format text --negative A", "", 2,

@@ -150,7 +150,7 @@ private slots:
         QTest::newRow("no number") << "--first-code x80 A" << 2 << "'x80' is not a code";
         for (const char* option :
              {"--scan rows", "--lsb-first", "--negative", "--target avr", "--header h.h",
-              "--index unicode", "--unique", "--board ssd1306", "--db .db"})
+              "--index unicode", "--unique", "--message", "--board ssd1306", "--db .db"})
             QTest::addRow("%s", option) << QString::fromLatin1(option) + " A" << 2
                                         << QString::fromLatin1(option).section(' ', 0, 0) +
                                                " does not apply to --format gfx";

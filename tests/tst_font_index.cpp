@@ -1,7 +1,9 @@
 // The records of --index in every target's assembly: a code point in the target's byte order, or
-// GB2312's bytes with ASCII's one byte after a 0, in front of the glyph of --format bin.
+// GB2312's bytes with ASCII's one byte after a 0, in front of the glyph of --format bin; and how
+// --index, --format cfont and --message fail.
 #include "tests/fontrun.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +90,57 @@ private slots:
                         glimmetFont({"--format", "bin", "--size", "8", "--", character}).out;
         }
         QCOMPARE(dataBytes(listing.out).toHex(' '), expected.toHex(' '));
+    }
+
+    // Each failure says what is wrong and writes nothing. DIR is a folder of the test's own.
+    void failures_data() {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const auto add = [](const char* name, const char* arguments, int status,
+                            const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(arguments) << status
+                                << QString::fromUtf8(message);
+        };
+        add("an assembler's C", "--format cfont --target as31 A", 2,
+            "--target as31 is an assembler alone: --format cfont is C, for c, keil, sdcc or avr");
+        add("a character without GB2312", "--format cfont --index gb2312 A€欢😀", 1,
+            "--index gb2312: no GB2312 code for € U+20AC, 😀 U+1F600\n");
+        add("a bad code set", "--format cfont --index big5 A", 2,
+            "--index: 'big5' is not one of gb2312, unicode");
+        add("nothing to draw", "--format cfont -- \u200B", 1,
+            "--format cfont: no character has a width to draw");
+        add("a message for c", "--message A", 2,
+            "--message does not apply to --format c: it is for --format cfont");
+        add("a message for gfx", "--format gfx --message A", 2,
+            "--message does not apply to --format gfx: it is for --format cfont");
+        add("a strip of a font", "--format cfont --strip A", 2,
+            "--strip does not apply to --format cfont");
+        add("unique in a font", "--format cfont --unique A", 2,
+            "--unique does not apply to --format cfont");
+        add("slots in a font", "--format cfont --slots --charset gb2312", 2,
+            "--slots does not apply to --format cfont");
+        add("a directive in a font", "--format cfont --db .db A", 2,
+            "--db does not apply to --format cfont");
+        add("a first code in a font", "--format cfont --first-code 0x90 A", 2,
+            "--first-code does not apply to --format cfont: it is for --format gfx");
+        add("no folder for the header", "--format cfont --header DIR/none/f.h A", 1,
+            "cannot write '");
+        add("an index of several code points", "--index unicode --format asm A\xCC\x81", 1,
+            "--index unicode: no code point of its own for A\xCC\x81 U+0041 U+0301\n");
+    }
+
+    void failures() {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        arguments.replace("DIR", dir.path());
+        const Run run = glimmetFont(QStringList{"-o", dir.filePath("f.c")} +
+                                    arguments.split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message.toUtf8()), run.err);
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 };
 
