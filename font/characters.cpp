@@ -39,6 +39,12 @@ QString Characters::caption(size_t i) const {
     return named[i] ? distinct[i] : Named(distinct[i]);
 }
 
+QString Characters::text() const {
+    QString text;
+    for (int32_t i : sequence) text += distinct[size_t(i)];
+    return text;
+}
+
 void Characters::addText(const QString& text) {
     ForEachCharacter(text, [&](const QString& character) { add(character); });
 }

@@ -24,6 +24,8 @@ struct Characters {
     // A glyph known by a name, such as one drawn by hand or a slot no character has.
     void addNamed(const QString& name, uint16_t gb2312 = 0);
     bool empty() const { return sequence.empty(); }
+    // The characters in the input's order, as one text.
+    QString text() const;
     // How a table and its sheet name entry i: "欢 U+6B22", or its name.
     QString caption(size_t i) const;
 

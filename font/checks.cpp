@@ -107,6 +107,12 @@ struct Conflict {
 const Conflict Conflicts[] = {
     {[](const Options& o) { return o.format == QLatin1String("c") && !FindTarget(o.target).hasC; },
      QT_TRANSLATE_NOOP("glimmet-font", "--target %1 is an assembler: give --format asm")},
+    {[](const Options& o) {
+         return o.format == QLatin1String("cfont") && !FindTarget(o.target).hasC;
+     },
+     QT_TRANSLATE_NOOP("glimmet-font",
+                       "--target %1 is an assembler alone: --format cfont is C, for c, keil, sdcc "
+                       "or avr")},
     {[](const Options& o) { return !o.index.isEmpty() && !o.slotFile.isEmpty(); },
      QT_TRANSLATE_NOOP("glimmet-font", "--index and --slots do not go together")},
     {[](const Options& o) {

@@ -16,6 +16,8 @@ Diagnostic WriteText(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteBdf(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteU8g2(const Options&, const Source&, Output&, Outputs&);
 Diagnostic WriteLvgl(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteGfx(const Options&, const Source&, Output&, Outputs&);
+Diagnostic WriteCFont(const Options&, const Source&, Output&, Outputs&);
 
 namespace {
 
@@ -82,6 +84,19 @@ const std::vector<Coder>& Coders() {
                                    "it"),
          nullptr, WriteLvgl,
          {}, {"name"}, false, true},
+        {"gfx", QT_TRANSLATE_NOOP("glimmet-font",
+                                  "an Adafruit GFX font header, each glyph cut to its\n"
+                                  "ink, with the text in its 8-bit codes (NAME_text)\n"
+                                  "for display.print"),
+         nullptr, WriteGfx,
+         {}, {"name", "first-code"}, false, true},
+        {"cfont", QT_TRANSLATE_NOOP("glimmet-font",
+                                    "a C font for firmware's own drawing: each glyph as\n"
+                                    "wide as the font advances, packed in the layout,\n"
+                                    "its width, the sorted codes and a lookup by binary\n"
+                                    "search (NAME_find, NAME_next)"),
+         nullptr, WriteCFont,
+         {}, QStringList{"name", "header", "target", "index", "message"} + Layout, false, true},
     };
     return coders;
 }

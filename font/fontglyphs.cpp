@@ -9,7 +9,7 @@
 
 namespace {
 
-FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph) {
+FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph, size_t entry) {
     const QRect box = glyph.inkBox();
     Glyph ink(box.size());
     ink.draw(glyph, -box.left(), -box.top());
@@ -18,7 +18,8 @@ FontGlyph fontGlyph(char32_t code, const QString& character, const Glyph& glyph)
             ink,
             box.isEmpty() ? 0 : box.left() - glyph.origin.x(),
             box.isEmpty() ? 0 : glyph.origin.y() - box.bottom() - 1,
-            glyph.advance};
+            glyph.advance,
+            entry};
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ Diagnostic MakeFont(const Source& source, Font& font) {
         [&](int, size_t k) {
             const QString& character = characters.distinct[found[k]];
             font.glyphs[k] =
-                fontGlyph(character.toUcs4().front(), character, source.glyphs[found[k]]);
+                fontGlyph(character.toUcs4().front(), character, source.glyphs[found[k]], found[k]);
         });
     const auto byCode = [](const FontGlyph& a, const FontGlyph& b) { return a.code < b.code; };
     std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);

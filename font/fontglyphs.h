@@ -15,10 +15,11 @@ struct Source;
 struct FontGlyph {
     char32_t code;
     QString character;
-    Glyph ink;    // every row and column of the box; 0 x 0 for a glyph without ink
-    int left;     // columns from the pen's origin to the box's left edge
-    int bottom;   // rows from the baseline up to the box's bottom edge; negative below it
-    int advance;  // columns
+    Glyph ink;     // every row and column of the box; 0 x 0 for a glyph without ink
+    int left;      // columns from the pen's origin to the box's left edge
+    int bottom;    // rows from the baseline up to the box's bottom edge; negative below it
+    int advance;   // columns
+    size_t entry;  // of the source's characters and glyphs
 
     int top() const { return bottom + ink.height(); }  // rows from the baseline up to its top
 };

@@ -31,6 +31,22 @@ QString number(const char* option, const QString& value, int least, int most, in
         .arg(most);
 }
 
+// An 8-bit code for the characters past ASCII, in decimal or hex: not a control code, which GFX
+// passes over or takes for a line's end.
+QString firstCode(Options& options, const QString& value) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:0[xX]([0-9A-Fa-f]{1,8})|(\\d{1,9}))$"));
+    const QRegularExpressionMatch match = pattern.match(value);
+    const int code =
+        match.hasCaptured(1) ? match.captured(1).toInt(nullptr, 16) : match.captured(2).toInt();
+    if (match.hasMatch() && code >= 0x20 && code <= 0xFF)
+        return options.firstCode = code, QString();
+    return QCoreApplication::translate("glimmet-font",
+                                       "--first-code: %1 is not a code from 0x20 to 0xFF (32 to "
+                                       "255)")
+        .arg(Quoted(value));
+}
+
 // N or WxH, each from the least side to the largest.
 QString size(Options& options, const QString& value) {
     static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:[xX](\\d{1,2}))?$"));
@@ -158,15 +174,32 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the name of the C array, the assembly label or the\n"
                            "font (default glyphs; for u8g2 glimmet_font; for\n"
-                           "lvgl the face and size, as unifont_16)"),
+                           "lvgl the face and size, as unifont_16; font for\n"
+                           "gfx and cfont)"),
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
          directive},
         {"index", 0, QT_TRANSLATE_NOOP("glimmet-font", "SET"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
-                           "gb2312: each glyph as a record, its two GB2312 bytes\nfirst"),
-         CHOICE(index, "index", {"gb2312"})},
+                           "the code each glyph is found by: gb2312 (ASCII as\n"
+                           "its one byte, the rest as two) or unicode (the code\n"
+                           "point). c and asm: each glyph as a record, its code\n"
+                           "first; cfont: the codes it looks up (default\n"
+                           "unicode)"),
+         CHOICE(index, "index", (QStringList{"gb2312", "unicode"}))},
+        {"message", 0, nullptr, Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "cfont: also the text, in order, as a string in the\n"
+                           "font's codes (NAME_text): UTF-8, or GB2312 with\n"
+                           "--index gb2312"),
+         SWITCH(message)},
+        {"first-code", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
+         QT_TRANSLATE_NOOP("glimmet-font",
+                           "gfx: the code of the first character past ASCII,\n"
+                           "from 0x20 to 0xFF (default 0x80); codes the text's\n"
+                           "own ASCII holds are passed over"),
+         firstCode},
         {"slots", 0, QT_TRANSLATE_NOOP("glimmet-font", "NAME"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "a classic slot file, every slot in it, blank ones\n"

@@ -36,8 +36,9 @@ struct Options {
     QString board;
     QString slotFile;  // --slots
     Layout layout;
-    bool unique = false, strip = false;
-    Sign sign;  // of the preview
+    bool unique = false, strip = false, message = false;
+    Sign sign;             // of the preview
+    int firstCode = 0x80;  // of an Adafruit GFX font's characters past ASCII
 
     // The options given, by their long names: the checks and the defaults a board fills go by
     // them.

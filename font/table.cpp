@@ -12,13 +12,14 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
 
 Records records(const Options& options) {
     if (!options.slotFile.isEmpty()) return Records::AllSlots;
-    return options.index.isEmpty() ? Records::Glyphs : Records::Gb2312Index;
+    return options.index.isEmpty() ? Records::Glyphs : Records::Index;
 }
 
 QString defaultName(const Options& options) {
@@ -44,6 +45,7 @@ Table::Table(const Options& options, const Source& source)
       size(source.glyphs.empty() ? options.size : source.glyphs.front().size()),
       records(::records(options)),
       strip(options.strip),
+      codeSet(CodeSetNamed(options.index)),
       shared(!options.header.isEmpty()),
       header(headerName(options)),
       name(defaultName(options)),
@@ -63,6 +65,17 @@ Table::Table(const Options& options, const Source& source)
     }
     if (!slotFile)
         count = options.strip ? qsizetype(characters.sequence.size()) : qsizetype(order.size());
+    if (records == Records::Index && !options.strip)
+        for (size_t i = 0; i < characters.distinct.size(); ++i)
+            codes.push_back(characters.named[i]
+                                ? NoCode
+                                : CodeOf(characters.distinct[i], codeSet).value_or(NoCode));
+}
+
+int Table::codeBytes() const {
+    const bool wide = std::any_of(codes.begin(), codes.end(),
+                                  [](uint32_t code) { return code > 0xFFFF && code != NoCode; });
+    return wide ? 4 : 2;
 }
 
 std::optional<Slots> TableSlots(const Options& options, QSize size) {
@@ -90,7 +103,7 @@ QString Table::lengthName() const {
 
 qint64 Table::tableBytes() const {
     if (strip) return layout.byteCount(source.strip->size());
-    return qint64(count) * (bytesEach() + (records == Records::Gb2312Index ? 2 : 0));
+    return qint64(count) * (bytesEach() + (records == Records::Index ? codeBytes() : 0));
 }
 
 QString Table::held() const {
@@ -128,10 +141,18 @@ QStringList Table::about(QSize bitmap, const QString& held) const {
                      .arg(source.widened);
     lines += LayoutDescription(layout, bitmap);
     lines += BitPicture(layout, bitmap);
-    if (records == Records::Gb2312Index)
+    if (records == Records::Index && codeSet == CodeSet::Gb2312)
         lines << QStringLiteral(
-                     "Each record: the character's two GB2312 bytes, the high one first, then its "
-                     "%1 bytes.")
+                     "Each record: the character's two GB2312 bytes, the high one first (0x00 and "
+                     "its byte for ASCII), then its %1 bytes.")
+                     .arg(bytesEach());
+    if (records == Records::Index && codeSet == CodeSet::Unicode)
+        lines << QStringLiteral(
+                     "Each record: the character's code point in %1 bytes, %2, then "
+                     "its %3 bytes.")
+                     .arg(codeBytes())
+                     .arg(target.littleEndian ? QStringLiteral("the low byte first")
+                                              : QStringLiteral("the high byte first"))
                      .arg(bytesEach());
     if (records == Records::AllSlots) lines << slotFile->described();
     if (!text.empty())
@@ -145,7 +166,7 @@ QStringList Table::about(QSize bitmap, const QString& held) const {
 Entry Table::entry(int32_t i) const {
     const Characters& characters = source.characters;
     return {source.glyphs[i], characters.distinct[i], characters.gb2312[i],
-            bool(characters.named[i])};
+            bool(characters.named[i]), codes.empty() ? 0 : codes[size_t(i)]};
 }
 
 QString Entry::label() const {
@@ -193,28 +214,25 @@ Diagnostic writeSlots(const Table& table, const TableText& format, Output& outpu
     const Glyph blank(table.size);
     const auto entryAt = [&](size_t slot) {
         const int32_t i = entryOf[slot];
-        return i < 0 ? Entry{blank, {}, slotFile.code(int(slot)), false} : table.entry(i);
+        return i < 0 ? Entry{blank, {}, slotFile.code(int(slot)), false, 0} : table.entry(i);
     };
     write(table, format, entryOf.size(), entryAt, output);
     return {};
 }
 
-// Records with a GB2312 code need one for every character.
-Diagnostic allCoded(const Characters& characters) {
+// A record needs a code for every character: it is found by nothing else.
+Diagnostic allCoded(const Table& table) {
+    const Characters& characters = table.source.characters;
     QStringList uncoded;
     for (size_t i = 0; i < characters.distinct.size(); ++i)
-        if (!characters.gb2312[i]) uncoded << characters.caption(i);
+        if (table.codes[i] == Table::NoCode) uncoded << characters.caption(i);
     if (uncoded.isEmpty()) return {};
     return Failed(
-        QCoreApplication::translate("glimmet-font", "--index gb2312: no GB2312 code for %1")
+        (table.codeSet == CodeSet::Gb2312
+             ? QCoreApplication::translate("glimmet-font", "--index gb2312: no GB2312 code for %1")
+             : QCoreApplication::translate("glimmet-font",
+                                           "--index unicode: no code point of its own for %1"))
             .arg(NamedList(uncoded)));
-}
-
-// The characters in the input's order, as one text.
-QString message(const Characters& characters) {
-    QString text;
-    for (int32_t i : characters.sequence) text += characters.distinct[i];
-    return text;
 }
 
 }  // namespace
@@ -223,12 +241,12 @@ QString message(const Characters& characters) {
 Diagnostic WriteTable(const Table& table, const TableText& format, Output& output) {
     const Source& source = table.source;
     if (table.strip) {
-        output.write(format.strip(table, message(source.characters), *source.strip));
+        output.write(format.strip(table, source.characters.text(), *source.strip));
         return {};
     }
     if (table.slotFile) return writeSlots(table, format, output);
-    if (table.records == Records::Gb2312Index) {
-        const Diagnostic coded = allCoded(source.characters);
+    if (table.records == Records::Index) {
+        const Diagnostic coded = allCoded(table);
         if (!coded.ok()) return coded;
     }
     const auto entryAt = [&](size_t k) { return table.entry(table.order[k]); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font/codes.h"
 #include "font/diagnostic.h"
 #include "font/slots.h"
 #include "glyph/layout.h"
@@ -19,10 +20,10 @@ struct Source;
 struct Target;
 class Output;
 
-// What a C or assembly table holds: glyphs; records of a glyph with its two GB2312 bytes in
-// front, as Chinese firmware looks characters up; or every slot of a slot file, blank ones
-// included.
-enum class Records { Glyphs, Gb2312Index, AllSlots };
+// What a C or assembly table holds: glyphs; records of a glyph with its code in front (GB2312's
+// bytes, as Chinese firmware looks characters up, or the code point); or every slot of a slot
+// file, blank ones included.
+enum class Records { Glyphs, Index, AllSlots };
 
 // A table of glyphs as the formats of bytes write it: its layout, name and toolchain, what it
 // holds and in which order, and where the glyphs come from.
@@ -34,16 +35,22 @@ struct Table {
     Layout layout;
     QSize size;  // of a glyph
     Records records = Records::Glyphs;
-    bool strip;      // the whole input as one picture; a preview's strip alone is not written
-    bool shared;     // declared by a header of its own, so the C table is not static
-    QString header;  // the name the C table includes that header by
+    bool strip;                   // the whole input as one picture; a preview's strip is not
+    CodeSet codeSet;              // of the records of an index
+    std::vector<uint32_t> codes;  // of each entry of the characters in an index, NoCode for none
+    bool shared;                  // declared by a header of its own, so the C table is not static
+    QString header;               // the name the C table includes that header by
     QString name, directive;
     std::optional<Slots> slotFile;  // where the glyphs have slots, rows enough for all
     std::vector<int32_t> order;     // the entries of the characters, one a glyph, where no slots
     std::vector<int32_t> text;      // the text as indexes into the table, in C and assembly
     qsizetype count = 0;            // glyphs or slots
 
+    static constexpr uint32_t NoCode = UINT32_MAX;
+
     int bytesEach() const { return layout.byteCount(size); }
+    // How many bytes a record's code takes: GB2312's two, or a code point's two or four.
+    int codeBytes() const;
     // How many bytes an index of the text takes: one, two or four.
     int indexBytes() const { return count <= 0x100 ? 1 : count <= 0x10000 ? 2 : 4; }
     // The smallest unsigned C type that holds every index of the text.
@@ -72,6 +79,7 @@ struct Entry {
     QString character;  // or a name, or nothing for an empty slot
     uint16_t code;      // GB2312, or 0
     bool named;
+    uint32_t key;  // the code of its record in an index
     // The comment's words for it: "欢 U+6B22 GB2312 BBB6", a name, or an empty slot's code.
     QString label() const;
 };

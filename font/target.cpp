@@ -47,36 +47,37 @@ const char* const AvrWords =
 // after the type, and makes a module of its own for its constants; sdcc's C names a symbol with a
 // leading underscore and puts its constants in CONST, where labels with :: are global. sdcc and
 // avr-gcc store a larger number low byte first, C51 high byte first; as31 has no C, and takes
-// C51's order as the 8051's other assembler does.
-// One row a toolchain: name, summary, C or not, declaration, include, reading, directive, values,
-// little-endian, declared in C, section, export line, exports all, label, end, reserved words, in
-// any case, who reserves them, largest table, what bounds it.
+// C51's order as the 8051's other assembler does. Only avr-gcc's C reads its flash otherwise than
+// its RAM.
+// One row a toolchain: name, summary, C or not, declaration, include, reading, fetch, directive,
+// values, little-endian, declared in C, section, export line, exports all, label, end, reserved
+// words, in any case, who reserves them, largest table, what bounds it.
 // clang-format off
 const std::vector<Target>& Targets() {
     static const std::vector<Target> targets{
         {"c", QT_TRANSLATE_NOOP("glimmet-font", "portable C (the default), assembly with DB 0FCH"),
-         true, "const %1 %2", "", "", "DB", Syntax::Assembly, false, false,
+         true, "const %1 %2", "", "", "%2", "DB", Syntax::Assembly, false, false,
          "", "", false, "%1:\n", "",
          "", false, "C", 0, ""},
         {"keil", QT_TRANSLATE_NOOP("glimmet-font", "Keil C51's code memory, and A51"),
-         true, "%1 code %2", "", "%1 is in code memory: it takes no RAM.", "DB", Syntax::Assembly,
-         false, false,
+         true, "%1 code %2", "", "%1 is in code memory: it takes no RAM.", "%2", "DB",
+         Syntax::Assembly, false, false,
          "%2?CO?%1 SEGMENT CODE\n    RSEG    ?CO?%1\n", "    PUBLIC  %1\n", true, "%1:\n",
          "    END\n",
          KeilWords, false, "Keil C51", Code8051, Code8051Bound},
         {"sdcc", QT_TRANSLATE_NOOP("glimmet-font", "SDCC's __code, and sdas8051 with .db 0xFC"),
-         true, "const __code %1 %2", "", "%1 is in code memory: it takes no RAM.", ".db", Syntax::C,
-         true, true,
+         true, "const __code %1 %2", "", "%1 is in code memory: it takes no RAM.", "%2", ".db",
+         Syntax::C, true, true,
          "    .area CONST (CODE)\n", "", false, "_%1::\n", "",
          SdccWords, false, "SDCC", Code8051, Code8051Bound},
         {"as31", QT_TRANSLATE_NOOP("glimmet-font", "as31, assembly alone, with .db 0FCH"),
-         false, "const %1 %2", "", "", ".db", Syntax::Assembly, false, false,
+         false, "const %1 %2", "", "", "%2", ".db", Syntax::Assembly, false, false,
          "", "", false, "%1:\n", "",
          As31Words, true, "as31", Code8051, Code8051Bound},
         {"avr", QT_TRANSLATE_NOOP("glimmet-font", "avr-gcc's PROGMEM, and avr-as with .byte 0xFC"),
          true, "const %1 %2 PROGMEM", "#include <avr/pgmspace.h>\n",
-         "%1 stays in flash, not in RAM: read its bytes with pgm_read_byte(&%1%2).", ".byte",
-         Syntax::C, true, true,
+         "%1 stays in flash, not in RAM: read its bytes with pgm_read_byte(&%1%2).",
+         "pgm_read_%1(&%2)", ".byte", Syntax::C, true, true,
          "    .section .progmem.data,\"a\",@progbits\n%2", "    .global %1\n", false, "%1:\n", "",
          AvrWords, false, QT_TRANSLATE_NOOP("glimmet-font", "avr-gcc and Arduino's C++"), 32767,
          QT_TRANSLATE_NOOP("glimmet-font", "the largest object avr-gcc makes")},
@@ -117,4 +118,11 @@ bool Target::reserves(const QString& name) const {
     return QString::fromLatin1(reserved)
         .split(QLatin1Char(' '))
         .contains(name, reservedAnyCase ? Qt::CaseInsensitive : Qt::CaseSensitive);
+}
+
+QString Target::read(const QString& value, int bytes) const {
+    static const char* const sizes[] = {"", "byte", "word", "", "dword"};
+    return QString::fromLatin1(fetch)
+        .replace(QLatin1String("%1"), QLatin1String(sizes[bytes]))
+        .replace(QLatin1String("%2"), value);
 }

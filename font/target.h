@@ -18,6 +18,8 @@ struct Target {
     const char* include;  // lines ahead of a C table
     // A comment line on reading the table, %2 the subscripts of one byte; "" for none.
     const char* reading;
+    // How its C reads a value of a table: %1 is byte, word or dword, %2 the value.
+    const char* fetch;
     const char* directive;
     Syntax values;           // of its assembler's constants
     bool littleEndian;       // the byte order of its C compiler's larger numbers
@@ -42,6 +44,10 @@ struct Target {
     QString labelLine(const QString& name) const;
     // Whether it reserves the name.
     bool reserves(const QString& name) const;
+    // The C that reads the value, of one, two or four bytes.
+    QString read(const QString& value, int bytes) const;
+    // Whether its C reads its tables otherwise than its RAM.
+    bool readsFlash() const { return QLatin1String(fetch) != QLatin1String("%2"); }
 };
 
 const std::vector<Target>& Targets();

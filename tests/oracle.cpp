@@ -46,6 +46,20 @@ std::pair<QString, QStringList> build(Library library, const QString& font, cons
     return {};
 }
 
+// The render program's arguments; GFX's text goes as the bytes of its codes, through the shell's
+// printf, since an argument of a QProcess is UTF-8.
+std::pair<QString, QStringList> render(Library library, const QString& program, const QString& text,
+                                       const QStringList& canvas) {
+    if (library != Library::Gfx) return {program, QStringList{text} + canvas};
+    QString escapes;
+    for (char byte : text.toLatin1())
+        escapes += QStringLiteral("\\%1").arg(uint8_t(byte), 3, 8, QLatin1Char('0'));
+    return {QStringLiteral("sh"),
+            QStringList{"-c", "exec \"$0\" \"$(printf \"$1\")\" \"$2\" \"$3\" \"$4\"", program,
+                        escapes} +
+                canvas};
+}
+
 }  // namespace
 
 Drawing Draw(Library library, const QString& font, const QString& name, const QString& text,
@@ -54,11 +68,12 @@ Drawing Draw(Library library, const QString& font, const QString& name, const QS
     const auto [compiler, arguments] = build(library, QDir(folder).absoluteFilePath(font), name);
     run(compiler, arguments, folder, drawing.error);
     if (!drawing.error.isEmpty()) return drawing;
-    QStringList words{text};
+    QStringList canvas;
     if (library != Library::Lvgl)
-        words << QString::number(width) << QString::number(height) << QString::number(baseline);
-    const QByteArray picture =
-        run(QDir(folder).absoluteFilePath("render"), words, folder, drawing.error);
+        canvas << QString::number(width) << QString::number(height) << QString::number(baseline);
+    const auto [program, words] =
+        render(library, QDir(folder).absoluteFilePath("render"), text, canvas);
+    const QByteArray picture = run(program, words, folder, drawing.error);
     drawing.rows = QString::fromUtf8(picture).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return drawing;
 }

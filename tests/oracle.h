@@ -17,7 +17,8 @@ struct Drawing {
 // Compiles the render program of the library with the font's source file and runs it on the
 // text, in the folder given. The font is a C file for u8g2 and LVGL, a header for GFX; name is
 // its symbol. u8g2 and GFX draw from a baseline at row `baseline` of a width x height canvas;
-// LVGL's label stands at the top-left of its 512 x 64 screen.
+// LVGL's label stands at the top-left of its 512 x 64 screen. GFX's text is its 8-bit codes, each
+// a character from U+0000 to U+00FF (QString::fromLatin1 of the bytes).
 Drawing Draw(Library library, const QString& font, const QString& name, const QString& text,
              const QString& folder, int width = 512, int height = 64, int baseline = 48);
 

@@ -63,7 +63,7 @@ private slots:
             "--header does not apply to --format asm: it is for --format c");
         add("the header is the table", "--header DIR/out.c A", "", 2,
             "out.c' is the same file as -o '");
-        add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312");
+        add("bad index", "--index big5 A", "", 2, "--index: 'big5' is not one of gb2312, unicode");
         add("records in binary", "--index gb2312 --format bin A", "", 2,
             "--index does not apply to --format bin: it is for --format c, asm");
         add("slots of a text", "--slots gb2312 欢", "", 2,
@@ -77,8 +77,10 @@ private slots:
         add("slots of text", "--slots gb2312 --format text --charset gb2312", "", 2,
             "--slots does not apply to --format text: it is for --format c, asm, bin and --from "
             "bin");
-        add("characters without a code", "--index gb2312 欢A😀", "", 1,
-            "--index gb2312: no GB2312 code for A U+0041, 😀 U+1F600\n");
+        add("characters without a code", "--index gb2312 欢A😀é€", "", 1,
+            "--index gb2312: no GB2312 code for 😀 U+1F600, € U+20AC\n");
+        add("a character of two code points", "--index unicode A\xCC\x81", "", 1,
+            "--index unicode: no code point of its own for A\xCC\x81 U+0041 U+0301\n");
         add("a full device", "A -o /dev/full", "", 1,
             "cannot write '/dev/full': No space left on device");
         add("a large table on a full device", "--charset gb2312 -o /dev/full", "", 1,
@@ -98,8 +100,8 @@ private slots:
         add("--name with text", "--format TEXT --name t A", "", 2,
             "--name does not apply to --format text");
         add("--scan with text", "--format text --scan rows A", "", 2,
-            "--scan does not apply to --format text: it is for --format c, asm, bin and --from "
-            "bin");
+            "--scan does not apply to --format text: it is for --format c, asm, bin, cfont and "
+            "--from bin");
         add("--lsb-first with text", "--format text --lsb-first A", "", 2,
             "--lsb-first does not apply to --format text");
         add("--negative with text", "--format text --negative A", "", 2,

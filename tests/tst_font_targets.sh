@@ -4,30 +4,12 @@
 # assembly linked and read out of the .ihx, avr-gcc's and avr-as's tables in flash read with
 # pgm_read_byte by a program run in simavr, with .data no larger; an active-low panel's rows; the
 # --header pair linked by gcc and sdcc; the text of --unique in the C compiler's byte order, the
-# records of --index gb2312 and the slots of --slots.
+# records of --index gb2312 and unicode, and the slots of --slots.
 # Usage: tst_font_targets.sh GLIMMET_FONT
 # shellcheck source=tests/fontwork.sh
 source "$(dirname "$0")/fontwork.sh"
 
-# run NAME COMMAND...: the command's output goes to NAME.log, shown when it fails.
-run() {
-    local name=$1
-    shift
-    "$@" >"$name.log" 2>&1 || { cat "$name.log"; fail "$name"; }
-}
-
 text='欢迎光临 A7'
-
-# An area of sdcc's map: "ADDRESS SIZE ATTRIBUTES" in hex.
-area() {
-    awk -v name="$1" '$1 == name && $4 == "=" { print $2, $3, $7 }' "$2"
-}
-
-# bytes IHX ADDRESS COUNT: the bytes at the address of an Intel hex file.
-bytes() {
-    objcopy -I ihex -O binary --gap-fill 0 "$1" image.bin
-    tail -c +$(($2 + 1)) image.bin | head -c "$3"
-}
 
 # 8051, C: the table in code memory, read back, and internal RAM the same for one glyph or many.
 cat >read51.c <<'PROGRAM'
@@ -96,11 +78,6 @@ int main(void) {
     return 0;
 }
 PROGRAM
-# simavr [ELF]: the bytes the program printed, one a line.
-simulated() {
-    timeout 60 simavr -m atmega328p -f 16000000 "$1" 2>&1 >/dev/null |
-        sed 's/\x1b\[[0-9;]*m//g' | sed -n 's/^\([0-9a-f][0-9a-f]\)\.$/\1/p'
-}
 avr() {
     run "avr-gcc $1" avr-gcc -mmcu=atmega328p -Os -std=gnu99 -Wall -Wextra -Werror \
         -Wl,-Map,readavr.map -o readavr.elf readavr.c "${@:2}"
@@ -318,6 +295,45 @@ run "gcc, --index" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o records recor
 "$font" --index gb2312 --target as31 --format asm -o listing.asm '欢迎光临，' 2>/dev/null
 run "as31, --index" as31 -Fbin listing.asm
 cmp -s listing.bin records.bin || fail "as31, --index gb2312: the records"
+
+# --index unicode: each record is the code point, then the glyph; gcc reads it as a number.
+for character in 欢 A 😀; do
+    LC_ALL=C.UTF-8 env printf '%x\n' "'$character"
+    "$font" --format bin -- "$character" 2>/dev/null
+done >records.txt
+cat >unicode.c <<'PROGRAM'
+#include <stdio.h>
+#include "table.h"
+int main(void) {
+    unsigned k;
+    for (k = 0; k < sizeof table / sizeof table[0]; ++k) {
+        printf("%lx\n", (unsigned long)table[k].unicode);
+        fwrite(table[k].bitmap, 1, sizeof table[k].bitmap, stdout);
+    }
+    return 0;
+}
+PROGRAM
+"$font" --index unicode --name table -o table.h '欢A😀' 2>/dev/null
+run "gcc, --index unicode" gcc -std=c89 -Wall -Wextra -pedantic -Werror -o unicode unicode.c
+./unicode | cmp -s - records.txt || fail "--index unicode: the records"
+
+# sdcc's C lays the records out as sdas8051's assembly does: a code point the low byte first.
+cat >records51.c <<'PROGRAM'
+extern const __code unsigned char table[];
+volatile unsigned char out;
+void main(void) { out = table[0]; }
+PROGRAM
+"$font" --index unicode --target sdcc --name table --header table.h -o table.c '欢A😀' 2>/dev/null
+run "sdcc, --index unicode" sdcc -mmcs51 -c table.c
+run "sdcc, records in C" sdcc -mmcs51 records51.c table.rel
+address=$(awk '$3 == "_table" { print $2 }' records51.map)
+bytes records51.ihx "$((16#$address))" $((3 * 36)) >c.bin
+"$font" --index unicode --target sdcc --format asm --name table -o table.asm '欢A😀' 2>/dev/null
+run "sdas8051, --index unicode" sdas8051 -plosgff table.asm
+run "sdcc, records in assembly" sdcc -mmcs51 records51.c table.rel
+address=$(awk '$3 == "_table" { print $2 }' records51.map)
+bytes records51.ihx "$((16#$address))" $((3 * 36)) | cmp -s - c.bin ||
+    fail "--index unicode: sdcc's C and sdas8051's records"
 
 # --slots gb2312: the C table and the assembly hold the bytes of the HZK file at that size.
 "$font" --charset gb2312 --size 8 --format bin -o slots.bin 2>/dev/null

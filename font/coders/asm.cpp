@@ -19,14 +19,23 @@ QStringList labels(const Table& table) {
     return names;
 }
 
+// A number as so many bytes, the low one first or the high one.
+std::vector<uint8_t> numberBytes(uint32_t number, int width, bool little) {
+    std::vector<uint8_t> bytes;
+    for (int k = 0; k < width; ++k)
+        bytes.push_back(uint8_t(number >> 8 * (little ? k : width - 1 - k)));
+    return bytes;
+}
+
 // Each index as one, two or four bytes in the order of the target's C.
 QString textLines(const Table& table) {
     const int width = table.indexBytes();
     const bool little = table.target.littleEndian;
     std::vector<uint8_t> bytes;
-    for (int32_t index : table.text)
-        for (int k = 0; k < width; ++k)
-            bytes.push_back(uint8_t(index >> 8 * (little ? k : width - 1 - k)));
+    for (int32_t index : table.text) {
+        const std::vector<uint8_t> each = numberBytes(uint32_t(index), width, little);
+        bytes.insert(bytes.end(), each.begin(), each.end());
+    }
     const QString order = width == 1 ? QString()
                           : little   ? QStringLiteral(", the low byte first")
                                      : QStringLiteral(", the high byte first");
@@ -41,7 +50,7 @@ QString textLines(const Table& table) {
 // start of the table's section up to its label.
 QString opening(const Table& table, QSize bitmap, const QString& held, const QString& declarator) {
     QStringList lines = table.about(bitmap, held);
-    if (table.target.declaresInC && table.records != Records::Gb2312Index)
+    if (table.target.declaresInC && table.records != Records::Index)
         lines << QStringLiteral("C declares it as: extern %1;")
                      .arg(table.target.declare(QStringLiteral("unsigned char"), declarator));
     if (table.target.declaresInC && !table.text.empty())
@@ -59,10 +68,16 @@ QByteArray start(const Table& table) {
     return opening(table, table.size, table.held(), declarator).toUtf8();
 }
 
+// A record's code: GB2312's bytes as a string holds them, a code point in the target's byte order.
+QString codeLine(const Table& table, uint32_t code) {
+    if (table.records != Records::Index) return {};
+    const bool gb2312 = table.codeSet == CodeSet::Gb2312;
+    return dataLines(table,
+                     numberBytes(code, table.codeBytes(), !gb2312 && table.target.littleEndian));
+}
+
 void entry(const Table& table, const Entry& entry, QByteArray& text) {
-    const QString code = table.records == Records::Gb2312Index
-                             ? dataLines(table, {uint8_t(entry.code >> 8), uint8_t(entry.code)})
-                             : QString();
+    const QString code = codeLine(table, entry.key);
     text += (QStringLiteral("; %1\n").arg(entry.label()) + code +
              dataLines(table, table.layout.bytes(entry.glyph)))
                 .toUtf8();

@@ -9,13 +9,12 @@
 namespace {
 
 QString recordType(const Table& table) {
-    return table.records == Records::Gb2312Index
-               ? QStringLiteral("struct %1_record").arg(table.name)
-               : QStringLiteral("unsigned char");
+    return table.records == Records::Index ? QStringLiteral("struct %1_record").arg(table.name)
+                                           : QStringLiteral("unsigned char");
 }
 
 QString tableDeclarator(const Table& table) {
-    if (table.records == Records::Gb2312Index)
+    if (table.records == Records::Index)
         return QStringLiteral("%1[%2]").arg(table.name).arg(table.count);
     return QStringLiteral("%1[%2][%3]").arg(table.name).arg(table.count).arg(table.bytesEach());
 }
@@ -24,12 +23,27 @@ QString textDeclarator(const Table& table) {
     return QStringLiteral("%1[%2]").arg(table.textName(), table.lengthName());
 }
 
-// Keil's C51 reserves "code", so the record's fields are named otherwise.
+// Keil's C51 reserves "code", so the record's fields are named otherwise. A code point is a
+// number, in the compiler's own byte order; GB2312's code is the bytes of a string.
+QString codeField(const Table& table) {
+    if (table.codeSet == CodeSet::Gb2312) return QStringLiteral("unsigned char gb2312[2]");
+    return table.codeBytes() == 2 ? QStringLiteral("unsigned short unicode")
+                                  : QStringLiteral("unsigned long unicode");
+}
+
 QString recordDefinition(const Table& table) {
-    if (table.records != Records::Gb2312Index) return {};
-    return QStringLiteral("%1 {\n    unsigned char gb2312[2];\n    unsigned char bitmap[%2];\n};\n")
-        .arg(recordType(table))
+    if (table.records != Records::Index) return {};
+    return QStringLiteral("%1 {\n    %2;\n    unsigned char bitmap[%3];\n};\n")
+        .arg(recordType(table), codeField(table))
         .arg(table.bytesEach());
+}
+
+QString codeValue(const Table& table, uint32_t code) {
+    if (table.codeSet == CodeSet::Gb2312)
+        return QLatin1Char('{') +
+               ValueLines(Syntax::C, {}, {}, {uint8_t(code >> 8), uint8_t(code)}) +
+               QLatin1Char('}');
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString guard(const Table& table, bool header) {
@@ -41,7 +55,7 @@ QString guard(const Table& table, bool header) {
 // The subscripts of one byte of the array: of a strip, a glyph, or a record's bitmap.
 QString byteOf(const Table& table) {
     if (table.strip) return QStringLiteral("[byte]");
-    return table.records == Records::Gb2312Index ? QStringLiteral("[record].bitmap[byte]")
+    return table.records == Records::Index ? QStringLiteral("[record].bitmap[byte]")
                                                  : QStringLiteral("[glyph][byte]");
 }
 
@@ -90,17 +104,13 @@ QByteArray start(const Table& table) {
 }
 
 void entry(const Table& table, const Entry& entry, QByteArray& text) {
-    const bool record = table.records == Records::Gb2312Index;
+    const bool record = table.records == Records::Index;
     const QString indent(record ? 6 : 5, QLatin1Char(' '));
     QString values =
         ValueLines(Syntax::C, indent, QStringLiteral(",\n"), table.layout.bytes(entry.glyph));
     values.replace(indent.size() - 1, 1, QStringLiteral("{"));
     values.chop(2);
-    if (record)
-        values =
-            QStringLiteral("    {{%1},\n%2}")
-                .arg(ValueLines(Syntax::C, {}, {}, {uint8_t(entry.code >> 8), uint8_t(entry.code)}),
-                     values);
+    if (record) values = QStringLiteral("    {%1,\n%2}").arg(codeValue(table, entry.key), values);
     text += QStringLiteral("    /* %1 */\n%2}").arg(entry.label(), values).toUtf8();
 }
 
