@@ -332,6 +332,24 @@ private slots:
         QVERIFY2(said.startsWith(message.toUtf8()), said);
     }
 
+    // The help is read in an 80-column terminal: a line any wider wraps into the next option's.
+    void helpFitsATerminal_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("English") << "C";
+        QTest::newRow("Chinese") << "zh_CN.UTF-8";
+    }
+
+    void helpFitsATerminal() {
+        QFETCH(QString, lang);
+        const Run run = glimmetFont({"--help"}, {}, lang);
+        QCOMPARE(run.status, 0);
+        for (const QString& line : QString::fromUtf8(run.out).split('\n')) {
+            int columns = 0;
+            for (char32_t c : line.toUcs4()) columns += c >= 0x2E80 && c < 0xFF61 ? 2 : 1;
+            QVERIFY2(columns <= 80, qPrintable(line));
+        }
+    }
+
     // More than 1,024 glyphs go on pages of 1,024, each a PNG of its own; up to 1,024 keep the
     // one name.
     void pagedSheets_data() {

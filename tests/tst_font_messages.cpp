@@ -34,8 +34,8 @@ private slots:
             "之一；您是不是想输入 p10？");
         add("an option of another format", "--db .db A", 2,
             "--db 不适用于 --format c：只有 --format asm 接受它");
-        add("an option of two formats", "--format text --name t A", 2,
-            "--name 不适用于 --format text：只有 --format c、asm、u8g2、lvgl 接受它");
+        add("an option of several formats", "--format text --name t A", 2,
+            "--name 不适用于 --format text：只有 --format c、asm、u8g2、lvgl、gfx、cfont 接受它");
         add("a name that is no identifier", "--name 2x A", 2, "--name：“2x”不是 C 标识符");
         add("a keyword as name", "--name static A", 2, "--name：“static”是 C 的关键字");
         add("a name C51 reserves", "--name data --target keil A", 2,

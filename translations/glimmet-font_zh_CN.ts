@@ -132,10 +132,6 @@
         <translation>--from 读取 --input 文件：请给出文件，不要给出文字</translation>
     </message>
     <message>
-        <source>the 87 x 94 slots of GB2312</source>
-        <translation> GB2312 的 87 x 94 个字位</translation>
-    </message>
-    <message>
         <source>the 256 slots of ASCII</source>
         <translation> ASCII 的 256 个字位</translation>
     </message>
@@ -150,10 +146,6 @@
     <message>
         <source>U+ takes four to six hex digits</source>
         <translation>U+ 后面应是四至六位十六进制数字</translation>
-    </message>
-    <message>
-        <source>a glyph starts with a heading: U+ and its code points, or # and a name</source>
-        <translation>字模以标题行开始：U+ 加码位，或 # 加名字</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is neither # (lit) nor . (unlit)</source>
@@ -243,22 +235,6 @@ captures them</source>
     <message>
         <source>assembly data lines of the glyphs&apos; bytes</source>
         <translation>字模字节组成的汇编数据行</translation>
-    </message>
-    <message>
-        <source>the bytes alone; with --charset gb2312 the 87 x 94
-slots of HZK16 (HZK12 at 12), with --charset ascii
-at a half-width size the 256 of ASC16 (ASC12 at
-8x12)</source>
-        <translation>只有字节；配合 --charset gb2312 为 HZK16 的 87 x 94
-个字位（12 点即 HZK12），配合 --charset ascii 在半角
-尺寸下为 ASC16 的 256 个字位（8x12 即 ASC12）</translation>
-    </message>
-    <message>
-        <source>pictures, # for a lit LED and . for an unlit one,
-each under a heading: U+ and its code points, or #
-and a name</source>
-        <translation>点阵图，# 为亮点，. 为暗点，每个字模前有标题行：
-U+ 加码位，或 # 加名字</translation>
     </message>
     <message>
         <source>a PNG, BMP or GIF, a glyph of --size in each cell,
@@ -510,26 +486,8 @@ itself is then not static and includes it</source>
 的工程；此时字库本身不再是 static，并包含该头文件</translation>
     </message>
     <message>
-        <source>the name of the C array and the assembly label
-(default glyphs)</source>
-        <translation>C 数组名和汇编标号（默认 glyphs）</translation>
-    </message>
-    <message>
         <source>the assembly data directive (default: the target&apos;s)</source>
         <translation>汇编数据伪指令（默认：工具链自己的）</translation>
-    </message>
-    <message>
-        <source>gb2312: each glyph as a record, its two GB2312 bytes
-first</source>
-        <translation>gb2312：每个字模作为一条记录，前面是它的两个 GB2312
-字节</translation>
-    </message>
-    <message>
-        <source>with --charset gb2312: all 87 x 94 slots, blank ones
-included; the glyph of code (hi, lo) is
-(hi - 0xA1) * 94 + lo - 0xA1</source>
-        <translation>配合 --charset gb2312：全部 87 x 94 个字位，包括空字位；
-编码 (hi, lo) 的字模序号为 (hi - 0xA1) * 94 + lo - 0xA1</translation>
     </message>
     <message>
         <source>each character once, at its first appearance; in C
@@ -558,13 +516,6 @@ NAME_HEIGHT (default name strip)</source>
 不占列。配合 --scan columns 即滚动屏逐列移出的数据。
 C 数组为 NAME[字节数]，另有 NAME_WIDTH 和 NAME_HEIGHT
 （默认名称 strip）</translation>
-    </message>
-    <message>
-        <source>also write an animated GIF of the input as a strip
-scrolling across a sign, one column a frame every
-50 ms, looping forever</source>
-        <translation>另外写出输入作为长条在屏上滚动的 GIF 动画，每 50 毫秒
-移动一列，循环播放</translation>
     </message>
     <message>
         <source>the preview&apos;s sign, N LEDs wide, from 1 to 1024
@@ -600,17 +551,6 @@ DX right, for a font that sits high or low in its em</source>
 --lsb-first and --negative given with it win:</source>
         <translation>按板子设定取模方式和尺寸；同时给出的 --scan、--size、
 --lsb-first 和 --negative 优先：</translation>
-    </message>
-    <message>
-        <source>rows (default): across rows, each row as W/8 bytes
-(rounded up) from the left; columns: down columns,
-each column as H/8 bytes from the top; pages: bands
-of eight rows, one byte a column, the top pixel in
-bit 0; bits past a glyph&apos;s edge are always 0</source>
-        <translation>rows（默认）：逐行，每行 W/8 个字节（向上取整），从左
-到右；columns：逐列，每列 H/8 个字节，从上到下；
-pages：按页，每页八行，每列一个字节，最上一点在第 0
-位；超出字模边缘的位总是 0</translation>
     </message>
     <message>
         <source>the first pixel of a byte in bit 0 (for pages: the
@@ -650,10 +590,6 @@ top pixel in bit 7)</source>
         <translation>标准输出</translation>
     </message>
     <message>
-        <source>%1 is already the input or another output of this run</source>
-        <translation>%1已是本次运行的输入或另一个输出</translation>
-    </message>
-    <message>
         <source>libpng cannot draw %1</source>
         <translation>libpng 无法绘制%1</translation>
     </message>
@@ -690,10 +626,6 @@ top pixel in bit 7)</source>
         <translation>字体文件%1不存在</translation>
     </message>
     <message>
-        <source>%1 is a bitmap font without a %2-pixel size; its sizes: %3</source>
-        <translation>%1是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
-    </message>
-    <message>
         <source>%1 cannot be loaded</source>
         <translation>无法加载%1</translation>
     </message>
@@ -706,10 +638,6 @@ top pixel in bit 7)</source>
         <translation>--index 和 --slots 不能同时使用</translation>
     </message>
     <message>
-        <source>--slots needs --charset gb2312</source>
-        <translation>--slots 需要 --charset gb2312</translation>
-    </message>
-    <message>
         <source>--strip and --preview show text captured from a font, not --from</source>
         <translation>--strip 和 --preview 显示的是从字体取模的文字，不能与 --from 同用</translation>
     </message>
@@ -720,10 +648,6 @@ top pixel in bit 7)</source>
     <message>
         <source>--strip is one picture: --header, --index, --slots and --unique are for tables of glyphs</source>
         <translation>--strip 只生成一幅图：--header、--index、--slots 和 --unique 只用于字模表</translation>
-    </message>
-    <message>
-        <source>--name: %2 is not a C identifier</source>
-        <translation>--name：%2不是合法的 C 标识符</translation>
     </message>
     <message>
         <source>TEXT...</source>
@@ -814,6 +738,330 @@ it, for FreeType, X and u8g2&apos;s bdfconv</source>
     <message>
         <source>no glyph has a code point of its own to be found by in a font</source>
         <translation>没有字模带有可供字体查找的单个码位</translation>
+    </message>
+    <message>
+        <source>--board max7219 draws hanzi in 8 x 8 LEDs, where few can be read; give --size 16 and show each on a square of four modules (see --board max7219 in the manual)</source>
+        <translation>--board max7219 用 8 x 8 个 LED 显示汉字，大多难以辨认；请用 --size 16，每个汉字用田字形排列的四个模块显示（见手册中的 --board max7219）</translation>
+    </message>
+    <message>
+        <source>--format gfx: the glyphs&apos; bitmaps take %1 bytes, and Adafruit GFX finds them by 16-bit offsets, up to 65,536 bytes; split the text into smaller fonts or give a smaller --size</source>
+        <translation>--format gfx：字模点阵共 %1 字节，而 Adafruit GFX 用 16 位偏移查找点阵，至多 65,536 字节；请把文本拆成较小的几个字体，或给出较小的 --size</translation>
+    </message>
+    <message>
+        <source>the image is %1 pixels, more than the %2 x %2 that --from image reads</source>
+        <translation>图像为 %1 点，大于 --from image 所能读取的 %2 x %2</translation>
+    </message>
+    <message>
+        <source>an LVGL font holds at most %1 glyphs, not %2</source>
+        <translation>LVGL 字体最多容纳 %1 个字模，而不是 %2 个</translation>
+    </message>
+    <message>
+        <source>the font passes LVGL&apos;s usual limits: LVGL draws it with LV_FONT_FMT_TXT_LARGE 1 in lv_conf.h</source>
+        <translation>字体超出 LVGL 的常规限制：须在 lv_conf.h 中设置 LV_FONT_FMT_TXT_LARGE 1，LVGL 才能绘制它</translation>
+    </message>
+    <message>
+        <source>a glyph starts with its heading (U+ and its code points, or # and a space and a name) or its first row</source>
+        <translation>字模以标题行（U+ 加码位，或 # 加空格再加名字）或其第一行点阵开始</translation>
+    </message>
+    <message>
+        <source>u8g2 finds a glyph by a code point from U+0001 to U+FFFD: %1 left out</source>
+        <translation>u8g2 按 U+0001 至 U+FFFD 的码位查找字模：%1 未收入</translation>
+    </message>
+    <message>
+        <source>no character has a code point from U+0001 to U+FFFD for a u8g2 font</source>
+        <translation>没有字符的码位在 u8g2 字体可用的 U+0001 至 U+FFFD 之内</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a u8g2 glyph, which holds at most 255 bytes and moves the pen at most 127 pixels: make the glyphs smaller</source>
+        <translation>%1 超出 u8g2 字模的容量（一个字模至多 255 字节，笔位至多前进 127 像素）：请把字模做小</translation>
+    </message>
+    <message>
+        <source>--name: %1 is not a C identifier</source>
+        <translation>--name：%1不是 C 标识符</translation>
+    </message>
+    <message>
+        <source>--name: %1 is reserved by %2</source>
+        <translation>--name：%1是 %2 的保留字</translation>
+    </message>
+    <message>
+        <source>--name: %1 is a keyword of C</source>
+        <translation>--name：%1是 C 的关键字</translation>
+    </message>
+    <message>
+        <source>--name: %1 is reserved by C for its compilers: it starts with __ or with _ and a capital</source>
+        <translation>--name：%1是 C 留给编译器的名字：它以 __ 或以 _ 加大写字母开头</translation>
+    </message>
+    <message>
+        <source>--target %1 is an assembler alone: --format cfont is C, for c, keil, sdcc or avr</source>
+        <translation>--target %1 只是汇编器：--format cfont 是 C，只用于 c、keil、sdcc 或 avr</translation>
+    </message>
+    <message>
+        <source>--slots needs --charset gb2312 or gb2312-hanzi</source>
+        <translation>--slots 需要 --charset gb2312 或 gb2312-hanzi</translation>
+    </message>
+    <message>
+        <source>--sign-width, --sign-lines, --frame-ms and --led-colour are for --preview FILE.gif</source>
+        <translation>--sign-width、--sign-lines、--frame-ms 和 --led-colour 只用于 --preview 文件.gif</translation>
+    </message>
+    <message>
+        <source>the bytes alone; with --charset gb2312 the 87 x 94
+slots of HZK16 (HZK12 at 12), with --slots hzk24
+the hanzi of HZK24S and its kin, with --charset
+ascii at a half-width size the 256 of ASC16 (ASC12
+at 8x12)</source>
+        <translation>只有字节；配合 --charset gb2312 为 HZK16 的 87 x 94
+个字位（12 点即 HZK12），配合 --slots hzk24 为 HZK24S
+等文件的汉字，配合 --charset ascii 在半角尺寸下为
+ASC16 的 256 个字位（8x12 即 ASC12）</translation>
+    </message>
+    <message>
+        <source>pictures, # for a lit LED and . for an unlit one,
+each under a heading: U+ and its code points, or #,
+a space and a name</source>
+        <translation>点阵图，# 为亮点，. 为暗点，每个字模前有标题行：
+U+ 加码位，或 # 加空格再加名字</translation>
+    </message>
+    <message>
+        <source>a u8g2 font as C source in u8g2&apos;s compressed
+format, each glyph as wide as the font draws it,
+for u8g2&apos;s setFont and drawUTF8</source>
+        <translation>u8g2 压缩格式的 C 源文件字体，字模按字体画出的宽度，
+供 u8g2 的 setFont 和 drawUTF8 使用</translation>
+    </message>
+    <message>
+        <source>an LVGL 9 font as a C file for LVGL&apos;s own engine,
+1 bit a pixel, each glyph as wide as the font draws
+it</source>
+        <translation>LVGL 9 字体的 C 文件，由 LVGL 自带的字体引擎绘制，
+每点 1 位，每个字模按字体画出的宽度</translation>
+    </message>
+    <message>
+        <source>an Adafruit GFX font header, each glyph cut to its
+ink, with the text in its 8-bit codes (NAME_text)
+for display.print</source>
+        <translation>Adafruit GFX 字体头文件，每个字模裁到墨迹为止，
+并附上以其 8 位编码写成的文本（NAME_text），
+供 display.print 使用</translation>
+    </message>
+    <message>
+        <source>a C font for firmware&apos;s own drawing: each glyph as
+wide as the font advances, packed in the layout,
+its width, the sorted codes and a lookup by binary
+search (NAME_find, NAME_next)</source>
+        <translation>供固件自行绘制的 C 字体：每个字模按字体的前进宽度，
+按取模方式打包，附上宽度、排好序的编码和
+二分查找函数（NAME_find、NAME_next）</translation>
+    </message>
+    <message>
+        <source>the input %1</source>
+        <translation>输入文件%1</translation>
+    </message>
+    <message>
+        <source>the font file %1</source>
+        <translation>字体文件%1</translation>
+    </message>
+    <message>
+        <source>--format cfont: %1 glyphs are more than its 16-bit indexes count</source>
+        <translation>--format cfont：%1 个字模超出了它的 16 位序号所能计数的范围</translation>
+    </message>
+    <message>
+        <source>--format cfont: no character has a width to draw</source>
+        <translation>--format cfont：没有一个字符有可绘制的宽度</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>无效的参数</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>资源暂时不可用</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>没有那个设备</translation>
+    </message>
+    <message>
+        <source>Value too large for defined data type</source>
+        <translation>对已定义的数据类型来说值过大</translation>
+    </message>
+    <message>
+        <source>Operation not supported</source>
+        <translation>不支持的操作</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>失效的文件句柄</translation>
+    </message>
+    <message>
+        <source>--format gfx: Adafruit GFX draws 8-bit codes, and the %1 characters past U+007E do not fit in the %2 codes free from 0x%3 to 0xFF; split the text into fonts of at most %2 such characters, or give a lower --first-code (0x20 at the lowest)</source>
+        <translation>--format gfx：Adafruit GFX 只绘制 8 位编码，U+007E 之后的 %1 个字符放不进 0x%3 至 0xFF 之间空闲的 %2 个编码；请把文本拆成几个字体，每个至多含 %2 个这样的字符，或给出更小的 --first-code（最小为 0x20）</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB, the most --from %3 reads</source>
+        <translation>%1超过 %2 MiB，即 --from %3 所能读取的上限</translation>
+    </message>
+    <message>
+        <source>--first-code: %1 is not a code from 0x20 to 0xFF (32 to 255)</source>
+        <translation>--first-code：%1不是 0x20 至 0xFF（32 至 255）之间的编码</translation>
+    </message>
+    <message>
+        <source>--frame-ms: %1 is not a multiple of 10 from 20 to 1000</source>
+        <translation>--frame-ms：%1不是 20 至 1000 之间 10 的倍数</translation>
+    </message>
+    <message>
+        <source>another name of %1</source>
+        <translation>%1 的别名</translation>
+    </message>
+    <message>
+        <source>the name of the C array, the assembly label or the
+font (default glyphs; for u8g2 glimmet_font; for
+lvgl the face and size, as unifont_16; font for
+gfx and cfont)</source>
+        <translation>C 数组名、汇编标号或字体名（默认 glyphs；u8g2 默认
+glimmet_font；lvgl 默认为字体名加尺寸，如 unifont_16；
+gfx 和 cfont 默认 font）</translation>
+    </message>
+    <message>
+        <source>the code each glyph is found by: gb2312 (ASCII as
+its one byte, the rest as two) or unicode (the code
+point). c and asm: each glyph as a record, its code
+first; cfont: the codes it looks up (default
+unicode)</source>
+        <translation>查找字模所用的编码：gb2312（ASCII 为其单个字节，
+其余为两个字节）或 unicode（码位）。c 和 asm：
+每个字模作为一条记录，编码在前；cfont：查找函数
+所用的编码（默认 unicode）</translation>
+    </message>
+    <message>
+        <source>cfont: also the text, in order, as a string in the
+font&apos;s codes (NAME_text): UTF-8, or GB2312 with
+--index gb2312</source>
+        <translation>cfont：另外按顺序写出文本，作为以字体编码表示的
+字符串（NAME_text）：UTF-8，配合 --index gb2312
+时为 GB2312</translation>
+    </message>
+    <message>
+        <source>gfx: the code of the first character past ASCII,
+from 0x20 to 0xFF (default 0x80); codes the text&apos;s
+own ASCII holds are passed over</source>
+        <translation>gfx：ASCII 之外第一个字符的编码，0x20 至 0xFF
+（默认 0x80）；文本中 ASCII 字符自己占用的编码
+会被跳过</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>a classic slot file, every slot in it, blank ones
+included: bin writes and reads it, C and asm write
+it as one table; hzk24 is 24 x 24 down columns
+unless --size or --scan say otherwise:</source>
+        <translation>经典字位文件的全部字位，包括空字位：bin 格式写出和
+读取该文件，C 和汇编把它写成一个字库；hzk24 为
+24 x 24 逐列取模，除非 --size 或 --scan 另有指定：</translation>
+    </message>
+    <message>
+        <source>also write an animated GIF of the input as a strip
+moving across a sign, looping forever: on one line
+it scrolls left a column a frame; on several it is
+broken into lines that rise a row a frame</source>
+        <translation>另外写出 GIF 动画，输入作为长条在屏上移动，无限循环：
+单行屏每帧左移一列；多行屏把长条断成若干行，
+每帧上移一行点</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s sign, N lines of glyphs high, from 1
+to 8 (default 1)</source>
+        <translation>预览中屏的高度，N 行字，1 至 8（默认 1）</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>each frame of the preview shown MS milliseconds, 20
+to 1000 in steps of 10, as GIF times frames
+(default 50: twenty columns a second)</source>
+        <translation>预览每帧显示的毫秒数，20 至 1000，须为 10 的倍数，
+与 GIF 的计时单位一致（默认 50：每秒二十列）</translation>
+    </message>
+    <message>
+        <source>COLOUR</source>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s LEDs: red (default), green, amber,
+blue, or white on a black sign</source>
+        <translation>预览中 LED 的颜色：red（红，默认）、green（绿）、
+amber（琥珀）、blue（蓝），或 white（白，黑底）</translation>
+    </message>
+    <message>
+        <source>rows (default): across rows, each row as W/8 bytes
+(rounded up) from the left; columns: down columns,
+each column as H/8 bytes from the top; pages: bands
+of eight rows, one byte a column, the top pixel in
+bit 0; bits past a glyph&apos;s edge are unlit</source>
+        <translation>rows（默认）：逐行，每行 W/8 个字节（向上取整），从左
+到右；columns：逐列，每列 H/8 个字节，从上到下；
+pages：按页，每页八行，每列一个字节，最上一点在第 0
+位；超出字模边缘的位一律为暗点</translation>
+    </message>
+    <message>
+        <source>%1 is the same file as %2</source>
+        <translation>%1与%2是同一个文件</translation>
+    </message>
+    <message>
+        <source>giflib cannot draw %1 (error %2)</source>
+        <translation>giflib 无法绘制%1（错误 %2）</translation>
+    </message>
+    <message>
+        <source>every GB2312 code, 87 rows of 94 from A1A1
+(HZK16, HZK12)</source>
+        <translation>GB2312 的全部编码，自 A1A1 起 87 区，每区 94 位
+（HZK16、HZK12）</translation>
+    </message>
+    <message>
+        <source>the hanzi, 72 rows of 94 from B0A1, 24 x 24
+down columns (HZK24S, HZK24K, HZK24H, HZK24F)</source>
+        <translation>汉字，自 B0A1 起 72 区，每区 94 位，24x24 逐列
+（HZK24S、HZK24K、HZK24H、HZK24F）</translation>
+    </message>
+    <message>
+        <source>the %1 x 94 slots of GB2312 from %2</source>
+        <translation> GB2312 自 %2 起的 %1 x 94 个字位</translation>
+    </message>
+    <message>
+        <source>--index unicode: no code point of its own for %1</source>
+        <translation>--index unicode：以下字符没有单独的码位：%1</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, past %3 (%4 bytes), and will not build; write each character once (--unique), fewer characters, or the glyphs as a file for external flash (--format bin)</source>
+        <translation>%1有 %2 字节，超出了 %3（%4 字节），无法编译链接；请让每个字符只出现一次（--unique）、减少字符，或把字模写成文件存入外部闪存（--format bin）</translation>
+    </message>
+    <message>
+        <source>the 8051&apos;s 64 KB of code memory</source>
+        <translation>8051 的 64 KB 程序存储器</translation>
+    </message>
+    <message>
+        <source>avr-gcc and Arduino&apos;s C++</source>
+        <translation>avr-gcc 和 Arduino 的 C++</translation>
+    </message>
+    <message>
+        <source>the largest object avr-gcc makes</source>
+        <translation>avr-gcc 单个对象的上限</translation>
+    </message>
+    <message>
+        <source>--font: %1</source>
+        <translation>--font：%1</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB, the most a font file may hold</source>
+        <translation>%1超过 %2 MiB，即字体文件的上限</translation>
+    </message>
+    <message>
+        <source>%1 is a bitmap font with no size of %2 pixels; its sizes: %3</source>
+        <translation>%1是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
     </message>
 </context>
 </TS>
