@@ -75,6 +75,16 @@ QString someGb2312(int count) {
     return text;
 }
 
+void saysColumns() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+}
+
+void addSays(const char* name, const char* arguments, int status, const char* message) {
+    QTest::newRow(name) << QString::fromUtf8(arguments) << status << QString::fromUtf8(message);
+}
+
 void failureColumns() {
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QByteArray>("input");

@@ -46,6 +46,10 @@ private:
 // count characters spread evenly over GB2312's 7,445, symbols and hanzi of both levels.
 QString someGb2312(int count);
 
+// A table of runs: the arguments, the exit status and what it says.
+void saysColumns();
+void addSays(const char* name, const char* arguments, int status, const char* message);
+
 // A table of failures: the arguments, the input, the exit status and words of the message.
 void failureColumns();
 void addFailure(const char* name, const char* arguments, const QByteArray& input, int status,

@@ -94,14 +94,8 @@ private slots:
 
     // Each failure says what is wrong and writes nothing. DIR is a folder of the test's own.
     void failures_data() {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto add = [](const char* name, const char* arguments, int status,
-                            const char* message) {
-            QTest::newRow(name) << QString::fromUtf8(arguments) << status
-                                << QString::fromUtf8(message);
-        };
+        saysColumns();
+        const auto add = addSays;
         add("an assembler's C", "--format cfont --target as31 A", 2,
             "--target as31 is an assembler alone: --format cfont is C, for c, keil, sdcc or avr");
         add("a character without GB2312", "--format cfont --index gb2312 A€欢😀", 1,

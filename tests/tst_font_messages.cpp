@@ -13,14 +13,8 @@ private slots:
     // IN holds "AB", GBK the same in GBK, PICTURE a text picture with a wrong pixel; DIR is the
     // run's folder. The message is the whole of standard error.
     void chinese_data() {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto add = [](const char* name, const char* arguments, int status,
-                            const char* message) {
-            QTest::newRow(name) << QString::fromUtf8(arguments) << status
-                                << QString::fromUtf8(message);
-        };
+        saysColumns();
+        const auto add = addSays;
         // The command line.
         add("an unknown option", "--frobnicate A", 2,
             "未知选项“--frobnicate”；请参阅“glimmet-font --help”");

@@ -264,14 +264,8 @@ private slots:
     // Each failure says what is wrong and writes nothing. NOISY is a 64 x 64 glyph of noise, WIDE
     // a font whose A moves the pen 130 pixels, IMAGE a picture of a glyph.
     void failures_data() {
-        QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto add = [](const char* name, const char* arguments, int status,
-                            const char* message) {
-            QTest::newRow(name) << QString::fromUtf8(arguments) << status
-                                << QString::fromUtf8(message);
-        };
+        saysColumns();
+        const auto add = addSays;
         add("a strip", "--strip A", 2,
             "--strip does not apply to --format u8g2: it is for --format c, asm, bin, text");
         add("a header", "--header DIR/font.h A", 2,
