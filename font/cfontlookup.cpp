@@ -92,19 +92,16 @@ QString LookupPrototypes(const CFont& font) {
 }
 
 QStringList CFontAbout(const CFont& font, const Source& source, int size) {
-    const QString from = source.file.isEmpty()
-                             ? source.face
-                             : QStringLiteral("%1 at %2 pixels").arg(source.face).arg(size);
     const QSize widest(font.widest(), font.height);
     QStringList lines{
         QStringLiteral("Made by glimmet-font %1 from %2: a font of %3 glyphs, %4 pixels high and "
                        "up to %5 wide, %6 bytes of bitmaps.")
-            .arg(QStringLiteral(GLIMMET_VERSION), from)
+            .arg(QStringLiteral(GLIMMET_VERSION), source.from(size))
             .arg(font.entries.size())
             .arg(font.height)
             .arg(widest.width())
             .arg(font.byteCount())};
-    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.file);
+    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.fontFile());
     lines << QStringLiteral(
                  "Each glyph is as wide as the font advances past it, packed alone "
                  "in this layout (shown for the widest, %1 x %2):")

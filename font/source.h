@@ -16,4 +16,10 @@ struct Source {
     int widened = 0;              // symbols the face draws half-width, widened for a slot file
     std::optional<Glyph> strip;   // the input as one picture, for --strip and --preview
     std::vector<int> stripEdges;  // the column each character of the strip starts at, and its end
+
+    // What the glyphs come from, for the comment on top of a file: "Unifont at 16 pixels", or
+    // the file they were read from. Both these and the font file are made fit for any comment:
+    // a name may hold a line break or "*/", which would end the comment early.
+    QString from(int pixels) const;
+    QString fontFile() const;
 };

@@ -127,13 +127,9 @@ QString Table::stripHeld(const Glyph& strip) const {
 
 // Glyphs read from a file have no font file and no em.
 QStringList Table::about(QSize bitmap, const QString& held) const {
-    const QString from =
-        source.file.isEmpty()
-            ? source.face
-            : QStringLiteral("%1 at %2 pixels").arg(source.face).arg(size.height());
     QStringList lines{QStringLiteral("Made by glimmet-font %1 from %2: %3.")
-                          .arg(QStringLiteral(GLIMMET_VERSION), from, held)};
-    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.file);
+                          .arg(QStringLiteral(GLIMMET_VERSION), source.from(size.height()), held)};
+    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.fontFile());
     if (source.widened)
         lines << QStringLiteral(
                      "%1 symbols it draws half-width stand in the middle of their slots, box "

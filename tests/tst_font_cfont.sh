@@ -138,7 +138,7 @@ for input in A "$mixed" "$many"; do
             fail "sdcc: font_$table is not in CONST"
     done
     at=$(awk '$3 == "_font_text" { print $2 }' look51.map)
-    printf '%s\0' "$input" | iconv -t GB2312 >text.bin
+    printf '%s\0' "$input" | iconv -f UTF-8 -t GB2312 >text.bin
     bytes look51.ihx "$((16#$at))" "$(stat -c %s text.bin)" | cmp -s - text.bin ||
         fail "sdcc: the message in GB2312"
     grep '^Stack starts at' look51.mem >"ram-${#input}.txt"

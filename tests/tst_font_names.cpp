@@ -1,7 +1,12 @@
 // glimmet-font's --name: a C identifier that the target's toolchain does not reserve, or a usage
-// error that says who reserves it. tst_font_toolchains.sh shows the toolchains refusing them.
+// error that says who reserves it. tst_font_toolchains.sh shows the toolchains refusing them. And
+// the names of font files, which go into the comments on top.
 #include "tests/fontrun.h"
 
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 class FontNamesTest : public QObject {
@@ -59,6 +64,34 @@ private slots:
         if (!reason.isEmpty())
             QCOMPARE(QString::fromUtf8(run.err),
                      QStringLiteral("glimmet-font: --name: '%1' is %2\n").arg(name, reason));
+    }
+
+    // A folder "fonts*" puts "*/" in the font file's path, which would end a C comment, and a line
+    // break in its name would end an assembly or BDF comment line.
+    void fontFileInComment_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("compiled");
+        for (const char* format : {"c", "cfont"}) QTest::newRow(format) << format << true;
+        for (const char* format : {"asm", "bdf", "u8g2", "lvgl", "gfx"})
+            QTest::newRow(format) << format << false;
+    }
+
+    void fontFileInComment() {
+        QFETCH(QString, format);
+        QFETCH(bool, compiled);
+        QTemporaryDir dir;
+        const QString font = dir.filePath("fonts*/uni\nfont.otf");
+        QVERIFY(QDir(dir.path()).mkdir("fonts*"));
+        QVERIFY(QFile::copy("/usr/share/fonts/opentype/unifont/unifont.otf", font));
+        const QString out = dir.filePath("out.c");
+        const Run run = glimmetFont({"--format", format, "--font", font, "-o", out, "A"});
+        QCOMPARE(run.status, 0);
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QVERIFY2(text.contains("fonts* /uni?font.otf") && !text.contains("\nfont.otf"), text);
+        if (compiled)
+            QCOMPARE(QProcess::execute("gcc", {"-std=c99", "-fsyntax-only", "-Werror", out}), 0);
     }
 };
 

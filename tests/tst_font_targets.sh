@@ -278,7 +278,7 @@ numbers() { sed -n '/ expected_text\[/,/^}/p' expected.c | sed '1d;$d' | tr -d '
 
 # --index gb2312: each record is the character's GB2312 bytes, then its glyph.
 for character in 欢 迎 光 临 ，; do
-    printf '%s' "$character" | iconv -t GB2312
+    printf '%s' "$character" | iconv -f UTF-8 -t GB2312
     "$font" --format bin -- "$character" 2>/dev/null
 done >records.bin
 cat >records.c <<'PROGRAM'

@@ -91,8 +91,9 @@ QStringList properties(const Font& font, const QString& family, int pixels) {
 QString header(const Source& source, const Font& font, int pixels) {
     QStringList lines{QStringLiteral("STARTFONT 2.1"),
                       QStringLiteral("COMMENT Made by glimmet-font %1 from %2.")
-                          .arg(QStringLiteral(GLIMMET_VERSION), source.face)};
-    if (!source.file.isEmpty()) lines << QStringLiteral("COMMENT Font file: %1").arg(source.file);
+                          .arg(QStringLiteral(GLIMMET_VERSION), source.from(pixels))};
+    if (!source.file.isEmpty())
+        lines << QStringLiteral("COMMENT Font file: %1").arg(source.fontFile());
     const QStringList props = properties(font, source.face, pixels);
     const QRect box = bounds(font);
     lines << props.mid(0, 2)

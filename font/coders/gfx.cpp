@@ -36,18 +36,14 @@ QString label(int code, const FontGlyph* glyph) {
 
 QString comment(const Source& source, const Font& font, const GfxCodes& codes,
                 const Options& options, const QString& name) {
-    const QString from =
-        source.file.isEmpty()
-            ? source.face
-            : QStringLiteral("%1 at %2 pixels").arg(source.face).arg(options.size.height());
     QStringList lines{
         QStringLiteral("Made by glimmet-font %1 from %2: an Adafruit GFX font of %3 glyphs, codes "
                        "%4 to %5, a line %6 pixels high.")
-            .arg(QStringLiteral(GLIMMET_VERSION), from)
+            .arg(QStringLiteral(GLIMMET_VERSION), source.from(options.size.height()))
             .arg(font.glyphs.size())
             .arg(hex(codes.first), hex(codes.last))
             .arg(font.ascent + font.descent)};
-    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.file);
+    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.fontFile());
     lines << QStringLiteral(
                  "ASCII keeps its codes; the other characters have codes from %1 on, "
                  "in the order the text first shows them.")

@@ -197,20 +197,13 @@ bool fitsSmall(const Font& font, const std::vector<size_t>& indexes) {
     return true;
 }
 
-// A name or path in a comment, which */ would end.
-QString inComment(QString text) {
-    return text.replace(QStringLiteral("*/"), QStringLiteral("* /"));
-}
-
 void writeOpening(const Source& source, const Font& font, const QString& name, bool large,
                   CText& text) {
     const int pixels = font.ascent + font.descent;
     text << "/* " << name << ": an LVGL 9 font of " << int64_t(font.glyphs.size())
          << (font.glyphs.size() == 1 ? " glyph" : " glyphs") << ", 1 bit a pixel, made by "
-         << "glimmet-font " << GLIMMET_VERSION << "\n * from " << inComment(source.face);
-    if (!source.file.isEmpty()) text << " at " << int64_t(pixels) << " pixels";
-    text << ".\n";
-    if (!source.file.isEmpty()) text << " * Font file: " << inComment(source.file) << "\n";
+         << "glimmet-font " << GLIMMET_VERSION << "\n * from " << source.from(pixels) << ".\n";
+    if (!source.file.isEmpty()) text << " * Font file: " << source.fontFile() << "\n";
     text << " * A line is " << int64_t(pixels) << " pixels high, " << int64_t(font.descent)
          << " of them below the baseline.\n * In a program: LV_FONT_DECLARE(" << name
          << "); then\n * lv_obj_set_style_text_font(label, &" << name << ", 0); */\n\n"

@@ -177,23 +177,14 @@ QByteArray literal(const QByteArray& bytes) {
     return text + "\";\n";
 }
 
-// Nothing from a name may end the comment early.
-QString commentSafe(QString text) {
-    return text.replace(QLatin1String("*/"), QLatin1String("* /"));
-}
-
 QByteArray comment(const Source& source, const Font& font, const QString& name, qsizetype size) {
-    const QString from =
-        source.file.isEmpty()
-            ? source.face
-            : QStringLiteral("%1 at %2 pixels").arg(source.face).arg(font.ascent + font.descent);
     QStringList lines{
         QStringLiteral("A u8g2 font made by glimmet-font %1 from %2: %3 glyphs, %4 bytes.")
-            .arg(QStringLiteral(GLIMMET_VERSION), commentSafe(from))
+            .arg(QStringLiteral(GLIMMET_VERSION), source.from(font.ascent + font.descent))
             .arg(font.glyphs.size())
             .arg(size)};
     if (!source.file.isEmpty())
-        lines << QStringLiteral("Font file: %1").arg(commentSafe(source.file));
+        lines << QStringLiteral("Font file: %1").arg(source.fontFile());
     lines << QStringLiteral(
                  "Compile it with u8g2's csrc on the include path, or include it in an Arduino")
           << QStringLiteral("sketch after <U8g2lib.h>; then u8g2.setFont(%1) and").arg(name)
