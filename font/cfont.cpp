@@ -27,9 +27,12 @@ QByteArray encode(const Characters& characters, const QSet<QString>& kept, CodeS
         const QString& character = characters.distinct[size_t(i)];
         if (!kept.contains(character)) continue;
         const uint32_t code = CodeOf(character, set).value_or(0);
-        if (set == CodeSet::Unicode) bytes += character.toUtf8();
-        else if (code > 0xFF) bytes += char(code >> 8), bytes += char(code);
-        else bytes += char(code);
+        if (set == CodeSet::Unicode)
+            bytes += character.toUtf8();
+        else if (code > 0xFF)
+            bytes += char(code >> 8), bytes += char(code);
+        else
+            bytes += char(code);
     }
     return bytes;
 }

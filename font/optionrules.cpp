@@ -109,9 +109,10 @@ std::vector<std::pair<QString, QString>> summaries() {
         choices.emplace_back(QLatin1String(row.name), translated(row.summary));
         if constexpr (requires { row.alias; })
             if (row.alias)
-                choices.emplace_back(QLatin1String(row.alias),
-                                     QCoreApplication::translate("glimmet-font", "another name of %1")
-                                         .arg(QLatin1String(row.name)));
+                choices.emplace_back(
+                    QLatin1String(row.alias),
+                    QCoreApplication::translate("glimmet-font", "another name of %1")
+                        .arg(QLatin1String(row.name)));
     }
     return choices;
 }

@@ -11,7 +11,8 @@ QString inComment(QString text) {
 }  // namespace
 
 QString Source::from(int pixels) const {
-    return inComment(file.isEmpty() ? face : QStringLiteral("%1 at %2 pixels").arg(face).arg(pixels));
+    return inComment(file.isEmpty() ? face
+                                    : QStringLiteral("%1 at %2 pixels").arg(face).arg(pixels));
 }
 
 QString Source::fontFile() const {

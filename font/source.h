@@ -13,7 +13,7 @@ struct Source {
     Characters characters;      // what each glyph shows, and the input's order
     std::vector<Glyph> glyphs;  // one for each distinct entry of the characters
     QString face, file;  // what the glyphs come from, for the header; no file for a file read
-    int widened = 0;              // symbols the face draws half-width, widened for a slot file
+    int widened = 0;     // symbols the face draws half-width, widened for a slot file
     std::optional<Glyph> strip;   // the input as one picture, for --strip and --preview
     std::vector<int> stripEdges;  // the column each character of the strip starts at, and its end
 

@@ -56,7 +56,7 @@ QString guard(const Table& table, bool header) {
 QString byteOf(const Table& table) {
     if (table.strip) return QStringLiteral("[byte]");
     return table.records == Records::Index ? QStringLiteral("[record].bitmap[byte]")
-                                                 : QStringLiteral("[glyph][byte]");
+                                           : QStringLiteral("[glyph][byte]");
 }
 
 QString comment(const Table& table, QSize bitmap, const QString& held) {

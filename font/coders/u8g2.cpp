@@ -183,8 +183,7 @@ QByteArray comment(const Source& source, const Font& font, const QString& name, 
             .arg(QStringLiteral(GLIMMET_VERSION), source.from(font.ascent + font.descent))
             .arg(font.glyphs.size())
             .arg(size)};
-    if (!source.file.isEmpty())
-        lines << QStringLiteral("Font file: %1").arg(source.fontFile());
+    if (!source.file.isEmpty()) lines << QStringLiteral("Font file: %1").arg(source.fontFile());
     lines << QStringLiteral(
                  "Compile it with u8g2's csrc on the include path, or include it in an Arduino")
           << QStringLiteral("sketch after <U8g2lib.h>; then u8g2.setFont(%1) and").arg(name)
