@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <algorithm>
 #include <numeric>
@@ -251,20 +250,12 @@ Diagnostic WriteTable(const Table& table, const TableText& format, Output& outpu
 }
 
 void WarnTooLarge(const Table& table) {
-    const qint64 limit = table.target.limit;
-    const QLocale english(QLocale::English);
-    const std::pair<QString, qint64> arrays[] = {{table.name, table.tableBytes()},
-                                                 {table.textName(), table.textBytes()}};
-    for (const auto& [name, bytes] : arrays)
-        if (limit && bytes > limit)
-            Warn(QCoreApplication::translate(
-                     "glimmet-font",
-                     "%1 is %2 bytes, past %3 (%4 bytes), and will not build; write each "
-                     "character once (--unique), fewer characters, or the glyphs as a file for "
-                     "external flash (--format bin)")
-                     .arg(Quoted(name), english.toString(bytes),
-                          QCoreApplication::translate("glimmet-font", table.target.bound),
-                          english.toString(limit)));
+    const QString remedy = QCoreApplication::translate(
+        "glimmet-font",
+        "write each character once (--unique), fewer characters, or the glyphs as a file for "
+        "external flash (--format bin)");
+    table.target.warnIfTooLarge(table.name, table.tableBytes(), remedy);
+    table.target.warnIfTooLarge(table.textName(), table.textBytes(), remedy);
 }
 
 QString ValueLines(Syntax syntax, const QString& lineStart, const QString& lineEnd,

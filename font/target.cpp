@@ -1,8 +1,10 @@
 #include "font/target.h"
 
+#include "font/diagnostic.h"
 #include "font/rows.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -112,6 +114,16 @@ QString Target::assemblyStart(const QStringList& labels) const {
 
 QString Target::labelLine(const QString& name) const {
     return QString::fromLatin1(label).arg(name);
+}
+
+void Target::warnIfTooLarge(const QString& array, qint64 bytes, const QString& remedy) const {
+    if (!limit || bytes <= limit) return;
+    const QLocale english(QLocale::English);
+    Warn(QCoreApplication::translate("glimmet-font",
+                                     "%1 is %2 bytes, past %3 (%4 bytes), and will not build; %5")
+             .arg(Quoted(array), english.toString(bytes),
+                  QCoreApplication::translate("glimmet-font", bound), english.toString(limit),
+                  remedy));
 }
 
 bool Target::reserves(const QString& name) const {

@@ -42,6 +42,8 @@ struct Target {
     // Everything ahead of the first label, which makes the labels public.
     QString assemblyStart(const QStringList& labels) const;
     QString labelLine(const QString& name) const;
+    // Warns where the array of that many bytes is past the largest it builds, with the remedy.
+    void warnIfTooLarge(const QString& array, qint64 bytes, const QString& remedy) const;
     // Whether it reserves the name.
     bool reserves(const QString& name) const;
     // The C that reads the value, of one, two or four bytes.

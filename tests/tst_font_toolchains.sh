@@ -136,6 +136,22 @@ sized avr 4095
 avr-gcc -mmcu=atmega2560 limitavr.c -o limit.elf >link.log 2>&1 ||
     fail "avr-gcc: 32,760 bytes: $(cat link.log)"
 
+# A C font's bitmaps past the bound are warned of too: GB2312 at 16 pixels is 238 KB.
+cat >fontavr.c <<'PROGRAM'
+#include "font.c"
+int main(void) { return pgm_read_byte(&font_bitmaps[font_offsets[font_find(0x554A)]]); }
+PROGRAM
+LANG=C "$font" --format cfont --target avr --charset gb2312 -o font.c 2>warning.txt
+grep -q "^glimmet-font: warning: 'font_bitmaps' is [0-9,]* bytes, past the largest object avr-gcc makes (32,767 bytes), and will not build; write fewer characters, or the glyphs as a file for external flash (--format bin)$" \
+    warning.txt || fail "cfont: no warning: $(cat warning.txt)"
+if avr-gcc -mmcu=atmega2560 fontavr.c -o font.elf >link.log 2>&1; then
+    fail "avr-gcc builds a font of GB2312"
+fi
+grep -q "size of array .font_bitmaps. is too large" link.log || fail "avr-gcc: $(cat link.log)"
+LANG=C "$font" --format cfont --target avr -o font.c 啊欢迎 2>warning.txt
+[ ! -s warning.txt ] || fail "cfont: a warning of 96 bytes: $(cat warning.txt)"
+avr-gcc -mmcu=atmega2560 fontavr.c -o font.elf >link.log 2>&1 || fail "avr-gcc: $(cat link.log)"
+
 # Each C table's comment says how to read a byte of it in flash: that line compiles and reads
 # the table's first byte, for glyphs, records and a strip.
 for kind in "A" "--index gb2312 中" "--strip AB"; do

@@ -1036,10 +1036,6 @@ down columns (HZK24S, HZK24K, HZK24H, HZK24F)</source>
         <translation>--index unicode：以下字符没有单独的码位：%1</translation>
     </message>
     <message>
-        <source>%1 is %2 bytes, past %3 (%4 bytes), and will not build; write each character once (--unique), fewer characters, or the glyphs as a file for external flash (--format bin)</source>
-        <translation>%1有 %2 字节，超出了 %3（%4 字节），无法编译链接；请让每个字符只出现一次（--unique）、减少字符，或把字模写成文件存入外部闪存（--format bin）</translation>
-    </message>
-    <message>
         <source>the 8051&apos;s 64 KB of code memory</source>
         <translation>8051 的 64 KB 程序存储器</translation>
     </message>
@@ -1062,6 +1058,18 @@ down columns (HZK24S, HZK24K, HZK24H, HZK24F)</source>
     <message>
         <source>%1 is a bitmap font with no size of %2 pixels; its sizes: %3</source>
         <translation>%1是点阵字体，没有 %2 点的尺寸；它的尺寸有：%3</translation>
+    </message>
+    <message>
+        <source>write fewer characters, or the glyphs as a file for external flash (--format bin)</source>
+        <translation>请减少字符，或把字模写成文件存入外部闪存（--format bin）</translation>
+    </message>
+    <message>
+        <source>write each character once (--unique), fewer characters, or the glyphs as a file for external flash (--format bin)</source>
+        <translation>请让每个字符只出现一次（--unique）、减少字符，或把字模写成文件存入外部闪存（--format bin）</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, past %3 (%4 bytes), and will not build; %5</source>
+        <translation>%1有 %2 字节，超出了 %3（%4 字节），无法编译链接；%5</translation>
     </message>
 </context>
 </TS>

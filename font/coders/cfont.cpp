@@ -11,6 +11,8 @@
 #include "font/table.h"
 #include "font/target.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // ISO C90 compilers need only read a string of 509 bytes; a longer one is a list of bytes.
@@ -143,6 +145,11 @@ Diagnostic WriteCFont(const Options& options, const Source& source, Output& outp
     CFont font(options, FindTarget(options.target));
     const Diagnostic made = font.make(source);
     if (!made.ok()) return made;
+    font.target.warnIfTooLarge(font.name + QStringLiteral("_bitmaps"), font.byteCount(),
+                               QCoreApplication::translate(
+                                   "glimmet-font",
+                                   "write fewer characters, or the glyphs as a file for external "
+                                   "flash (--format bin)"));
     const QStringList about = CFontAbout(font, source, options.size.height());
     const bool shared = !options.header.isEmpty();
     output.write(definitions(font, about, shared));
