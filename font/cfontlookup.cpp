@@ -94,10 +94,11 @@ QString LookupPrototypes(const CFont& font) {
 QStringList CFontAbout(const CFont& font, const Source& source, int size) {
     const QSize widest(font.widest(), font.height);
     QStringList lines{
-        QStringLiteral("Made by glimmet-font %1 from %2: a font of %3 glyphs, %4 pixels high and "
-                       "up to %5 wide, %6 bytes of bitmaps.")
+        QStringLiteral("Made by glimmet-font %1 from %2: a font of %3 %4, %5 pixels high and "
+                       "up to %6 wide, %7 bytes of bitmaps.")
             .arg(QStringLiteral(GLIMMET_VERSION), source.from(size))
             .arg(font.entries.size())
+            .arg(font.entries.size() == 1 ? QStringLiteral("glyph") : QStringLiteral("glyphs"))
             .arg(font.height)
             .arg(widest.width())
             .arg(font.byteCount())};

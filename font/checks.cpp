@@ -24,8 +24,10 @@ bool isKeyword(const QString& name) {
 }
 
 // What is wrong with the name of the array and label for the target, or nothing. The C standard
-// keeps names that start with __, or with _ and a capital, for the compiler and its library.
-QString badName(const QString& name, const Target& target) {
+// keeps names that start with __, or with _ and a capital, for the compiler and its library. A
+// library's font, of a format that takes no target, is compiled as C and as an Arduino sketch's
+// C++ alike.
+QString badName(const QString& name, const Target& target, bool library) {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     static const QRegularExpression compilers(QStringLiteral("^_[_A-Z]"));
     const auto said = [&](const char* text) {
@@ -38,6 +40,8 @@ QString badName(const QString& name, const Target& target) {
             .arg(Quoted(name), QCoreApplication::translate("glimmet-font", target.toolchain));
     if (target.hasC && isKeyword(name))
         return said(QT_TRANSLATE_NOOP("glimmet-font", "--name: %1 is a keyword of C"));
+    if (library && IsCxxKeyword(name))
+        return said(QT_TRANSLATE_NOOP("glimmet-font", "--name: %1 is a keyword of C++"));
     if (target.hasC && compilers.match(name).hasMatch())
         return said(QT_TRANSLATE_NOOP("glimmet-font",
                                       "--name: %1 is reserved by C for its compilers: it starts "
@@ -158,6 +162,7 @@ Diagnostic CheckOptions(const Options& options) {
     if (problem.isEmpty()) problem = applies(options);
     if (problem.isEmpty()) problem = conflicts(options);
     if (problem.isEmpty() && !options.name.isEmpty())
-        problem = badName(options.name, FindTarget(options.target));
+        problem = badName(options.name, FindTarget(options.target),
+                          !FindCoder(options.format).writes.contains(QLatin1String("target")));
     return problem.isEmpty() ? Diagnostic() : Usage(problem);
 }

@@ -26,15 +26,6 @@ QString defaultName(const Options& options) {
     return options.strip ? QStringLiteral("strip") : QStringLiteral("glyphs");
 }
 
-// The header by the name the user gave, or by its name alone where the table is beside it: a
-// compiler looks for it in the table's folder first.
-QString headerName(const Options& options) {
-    const QFileInfo header(options.header), table(options.output);
-    const bool toFile = !options.output.isEmpty() && options.output != QLatin1String("-");
-    return toFile && header.absolutePath() == table.absolutePath() ? header.fileName()
-                                                                   : options.header;
-}
-
 }  // namespace
 
 Table::Table(const Options& options, const Source& source)
@@ -46,7 +37,7 @@ Table::Table(const Options& options, const Source& source)
       strip(options.strip),
       codeSet(CodeSetNamed(options.index)),
       shared(!options.header.isEmpty()),
-      header(headerName(options)),
+      header(HeaderName(options)),
       name(defaultName(options)),
       directive(options.directive),
       slotFile(TableSlots(options, size)) {
@@ -265,4 +256,13 @@ QString ValueLines(Syntax syntax, const QString& lineStart, const QString& lineE
     QString lines = text.text();
     if (lines.endsWith(QLatin1Char(','))) lines.replace(lines.size() - 1, 1, lineEnd);
     return lines;
+}
+
+// The header by the name the user gave, or by its name alone where the table is beside it: a
+// compiler looks for it in the table's folder first.
+QString HeaderName(const Options& options) {
+    const QFileInfo header(options.header), table(options.output);
+    const bool toFile = !options.output.isEmpty() && options.output != QLatin1String("-");
+    return toFile && header.absolutePath() == table.absolutePath() ? header.fileName()
+                                                                   : options.header;
 }

@@ -107,6 +107,8 @@ Diagnostic WriteTable(const Table& table, const TableText& format, Output& outpu
 
 // Warns where the table or its text is larger than the target builds, with the remedies.
 void WarnTooLarge(const Table& table);
+// The name a C file includes its --header by.
+QString HeaderName(const Options& options);
 
 // Four values a line in the syntax, each line started and ended as given; a glyph whose bytes
 // are no multiple of four ends on a shorter line.

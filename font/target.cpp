@@ -32,16 +32,17 @@ const char* const As31Words =
     "rclk rd ren ret reti ri rl rl2 rlc rr rrc rs0 rs1 rxd sbuf scon setb sjmp skip sm0 sm1 sm2 "
     "sp subb swap t0 t1 t2 t2con t2ex tb8 tclk tcon tf0 tf1 tf2 th0 th1 th2 ti tl0 tl1 tl2 tmod "
     "tr0 tr1 tr2 txd word wr xch xchd xrl";
-// avr-libc's registers of every AVR and its flash macros, and the keywords of the C++ that
-// Arduino compiles a sketch's tables with.
-const char* const AvrWords =
-    "SP SPH SPL SREG PROGMEM PGM_P PGM_VOID_P "
-    "alignas alignof and and_eq bitand bitor bool catch char8_t char16_t char32_t class compl "
-    "concept const_cast consteval constexpr constinit co_await co_return co_yield decltype delete "
-    "dynamic_cast explicit export false friend mutable namespace new noexcept not not_eq nullptr "
-    "operator or or_eq private protected public reinterpret_cast requires static_assert "
-    "static_cast template this thread_local throw true try typeid typename using virtual wchar_t "
-    "xor xor_eq";
+// The keywords of C++, which Arduino compiles a sketch's tables and fonts with.
+#define CXX_KEYWORDS                                                                               \
+    "alignas alignof and and_eq bitand bitor bool catch char8_t char16_t char32_t class compl "    \
+    "concept const_cast consteval constexpr constinit co_await co_return co_yield decltype "       \
+    "delete "                                                                                      \
+    "dynamic_cast explicit export false friend mutable namespace new noexcept not not_eq nullptr " \
+    "operator or or_eq private protected public reinterpret_cast requires static_assert "          \
+    "static_cast template this thread_local throw true try typeid typename using virtual wchar_t " \
+    "xor xor_eq"
+// avr-libc's registers of every AVR and its flash macros, and C++'s keywords.
+const char* const AvrWords = "SP SPH SPL SREG PROGMEM PGM_P PGM_VOID_P " CXX_KEYWORDS;
 
 }  // namespace
 
@@ -124,6 +125,11 @@ void Target::warnIfTooLarge(const QString& array, qint64 bytes, const QString& r
              .arg(Quoted(array), english.toString(bytes),
                   QCoreApplication::translate("glimmet-font", bound), english.toString(limit),
                   remedy));
+}
+
+bool IsCxxKeyword(const QString& name) {
+    static const QStringList keywords = QStringLiteral(CXX_KEYWORDS).split(QLatin1Char(' '));
+    return keywords.contains(name);
 }
 
 bool Target::reserves(const QString& name) const {

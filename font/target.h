@@ -56,3 +56,5 @@ const std::vector<Target>& Targets();
 QStringList TargetNames();
 // The target of a name TargetNames() gives.
 const Target& FindTarget(const QString& name);
+// Whether the name is a keyword of C++.
+bool IsCxxKeyword(const QString& name);

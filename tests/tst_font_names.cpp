@@ -30,6 +30,11 @@ private slots:
             "reserved by C for its compilers: it starts with __ or with _ and a capital");
         add("_Font", "keil",
             "reserved by C for its compilers: it starts with __ or with _ and a capital");
+        add("new", "gfx", "a keyword of C++");
+        add("class", "u8g2", "a keyword of C++");
+        add("this", "lvgl", "a keyword of C++");
+        add("new", "c", "");
+        add("new", "cfont", "");
         add("_font", "c", "");
         add("data", "c", "");
         add("data", "sdcc", "");
@@ -57,9 +62,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, target);
         QFETCH(QString, reason);
-        const QString format = target == "as31" ? "asm" : "c";
-        const Run run = glimmetFont(
-            {"--name", name, "--target", target, "--format", format, "-o", "/dev/null", "A"});
+        // The target is a format where it names one: a library's font takes no target, and a C
+        // font takes C's.
+        const bool format = QStringList{"gfx", "u8g2", "lvgl", "cfont"}.contains(target);
+        QStringList arguments{"--name", name, "--format"};
+        arguments << (format ? target : target == "as31" ? "asm" : "c");
+        if (!format) arguments << "--target" << target;
+        const Run run = glimmetFont(arguments + QStringList{"-o", "/dev/null", "A"});
         QCOMPARE(run.status, reason.isEmpty() ? 0 : 2);
         if (!reason.isEmpty())
             QCOMPARE(QString::fromUtf8(run.err),

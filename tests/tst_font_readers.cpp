@@ -334,7 +334,7 @@ private slots:
             "of 12 x 12 pixels, 24 bytes each: 4 bytes are left over");
         add("bin, past the ASCII slots", "4112",
             {"--from", "bin", "--size", "8x16", "--charset", "ascii"}, 1,
-            "257 glyphs are more than the 256 slots of ASCII holds");
+            "257 glyphs do not fit in the 256 slots of ASCII (room for 256)");
         add("image, no whole cells", "20x16", {"--from", "image", "--size", "8"}, 1,
             "the image is 20 x 16 pixels: no whole number of 8 x 8 glyphs");
         add("image, too large for one glyph", "65x10", {"--from", "image"}, 1,

@@ -284,9 +284,9 @@ private slots:
             {"--from", "text", "--slots", "hzk24", "--format", "bin"},
             "、 U+3001 has no place in the 79 x 94 slots of GB2312 from B0A1");
         add("past 94 x 94", QByteArray(8837 * 32, '\0'), {"--from", "bin", "--charset", "gb2312"},
-            "8837 glyphs are more than the 94 x 94 slots of GB2312 from A1A1 holds (8836)");
+            "8837 glyphs do not fit in the 94 x 94 slots of GB2312 from A1A1 (room for 8836)");
         add("past HZK24's rows", QByteArray(7427 * 72, '\0'), {"--from", "bin", "--slots", "hzk24"},
-            "7427 glyphs are more than the 79 x 94 slots of GB2312 from B0A1 holds (7426)");
+            "7427 glyphs do not fit in the 79 x 94 slots of GB2312 from B0A1 (room for 7426)");
         add("a partial slot", QByteArray(267616 + 5, '\0'),
             {"--from", "bin", "--charset", "gb2312"},
             "267621 bytes are no whole number of glyphs of 16 x 16 pixels, 32 bytes each: 5 bytes "

@@ -6,14 +6,16 @@
 # shellcheck source=tests/fontwork.sh
 source "$(dirname "$0")/fontwork.sh"
 
-# A table includes its header: a header of an earlier run, of other characters, does not compile
-# with it; the pair of one run does.
-"$font" --name table --header table.h -o table.c 'AB' 2>/dev/null
-gcc -std=c89 -Wall -Wextra -pedantic -Werror -c table.c || fail "gcc: the pair of one run"
-"$font" --name table --header new.h -o table.c 'ABC' 2>/dev/null
-sed -i 's/#include "new.h"/#include "table.h"/' table.c
-if gcc -std=c89 -c table.c 2>stale.log; then fail "gcc: a stale header compiles"; fi
-grep -q "conflicting types for .table." stale.log || fail "gcc: $(cat stale.log)"
+# A table or a C font includes its header: a header of an earlier run, of other characters, does
+# not compile with it; the pair of one run does.
+for format in c cfont; do
+    "$font" --format $format --name table --header table.h -o table.c 'AB' 2>/dev/null
+    gcc -std=c89 -Wall -Wextra -pedantic -Werror -c table.c || fail "gcc, $format: the pair of one run"
+    "$font" --format $format --name table --header new.h -o table.c 'ABC' 2>/dev/null
+    sed -i 's/#include "new.h"/#include "table.h"/' table.c
+    if gcc -std=c89 -c table.c 2>stale.log; then fail "gcc, $format: a stale header compiles"; fi
+    grep -q "conflicting types for .table" stale.log || fail "gcc, $format: $(cat stale.log)"
+done
 
 # refused NAME TARGET FORMAT TOOLCHAIN: glimmet-font refuses the name for the target, saying who
 # reserves it.

@@ -96,10 +96,6 @@
         <translation>余下 %1 个字节</translation>
     </message>
     <message>
-        <source>%1 glyphs are more than %2 holds (%3)</source>
-        <translation>%1 个字模多于%2所能容纳的 %3 个</translation>
-    </message>
-    <message>
         <source>%1 has no place in %2</source>
         <translation>%1 在%2中没有位置</translation>
     </message>
@@ -1070,6 +1066,14 @@ down columns (HZK24S, HZK24K, HZK24H, HZK24F)</source>
     <message>
         <source>%1 is %2 bytes, past %3 (%4 bytes), and will not build; %5</source>
         <translation>%1有 %2 字节，超出了 %3（%4 字节），无法编译链接；%5</translation>
+    </message>
+    <message>
+        <source>%1 glyphs do not fit in %2 (room for %3)</source>
+        <translation>%1 个字模放不进%2（只能容纳 %3 个）</translation>
+    </message>
+    <message>
+        <source>--name: %1 is a keyword of C++</source>
+        <translation>--name：%1是 C++ 的关键字</translation>
     </message>
 </context>
 </TS>

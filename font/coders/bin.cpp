@@ -74,10 +74,11 @@ std::optional<Source> ReadBinGlyphs(QByteArrayView bytes, const BinReading& read
         slotFile ? std::vector<CharsetEntry>() : Charset(charset);
     const qsizetype room = slotFile ? slotFile->most() : qsizetype(entries.size());
     if ((slotFile || !entries.empty()) && glyphs > room) {
-        error = QCoreApplication::translate("glimmet-font", "%1 glyphs are more than %2 holds (%3)")
-                    .arg(glyphs)
-                    .arg(slotFile ? slotFile->name() : QStringLiteral("--charset ") + charset)
-                    .arg(room);
+        error =
+            QCoreApplication::translate("glimmet-font", "%1 glyphs do not fit in %2 (room for %3)")
+                .arg(glyphs)
+                .arg(slotFile ? slotFile->name() : QStringLiteral("--charset ") + charset)
+                .arg(room);
         return std::nullopt;
     }
     Source read;

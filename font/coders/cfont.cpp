@@ -115,10 +115,13 @@ QString opening(const CFont& font, const QStringList& about, const QString& guar
 }
 
 // The tables are static where the file is included in one source file alone; the functions are
-// not, so that a compiler does not warn of one the program leaves unused.
-QByteArray definitions(const CFont& font, const QStringList& about, bool shared) {
+// not, so that a compiler does not warn of one the program leaves unused. A font with a header
+// includes it, so that a header of another run does not compile with it.
+QByteArray definitions(const CFont& font, const QStringList& about, const QString& header) {
+    const bool shared = !header.isEmpty();
     QString text =
         opening(font, about, QStringLiteral("GLIMMET_%1_%2").arg(font.upper(), shared ? "C" : "H"));
+    if (shared) text += QStringLiteral("#include \"%1\"\n").arg(header);
     for (const Array& array : arrays(font, true)) {
         const bool list = !array.values.startsWith(Indent + QLatin1Char('"'));
         text += (shared ? QString() : QStringLiteral("static ")) +
@@ -145,14 +148,14 @@ Diagnostic WriteCFont(const Options& options, const Source& source, Output& outp
     CFont font(options, FindTarget(options.target));
     const Diagnostic made = font.make(source);
     if (!made.ok()) return made;
-    font.target.warnIfTooLarge(font.name + QStringLiteral("_bitmaps"), font.byteCount(),
-                               QCoreApplication::translate(
-                                   "glimmet-font",
-                                   "write fewer characters, or the glyphs as a file for external "
-                                   "flash (--format bin)"));
+    font.target.warnIfTooLarge(
+        font.name + QStringLiteral("_bitmaps"), font.byteCount(),
+        QCoreApplication::translate("glimmet-font",
+                                    "write fewer characters, or the glyphs as a file for external "
+                                    "flash (--format bin)"));
     const QStringList about = CFontAbout(font, source, options.size.height());
     const bool shared = !options.header.isEmpty();
-    output.write(definitions(font, about, shared));
+    output.write(definitions(font, about, shared ? HeaderName(options) : QString()));
     if (shared) outputs.find(options.header)->write(declarations(font, about));
     return {};
 }
