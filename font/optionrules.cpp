@@ -5,6 +5,7 @@
 #include "font/coder.h"
 #include "font/encoding.h"
 #include "font/options.h"
+#include "font/optionvalues.h"
 #include "font/preview.h"
 #include "font/slots.h"
 #include "font/suggest.h"
@@ -17,88 +18,6 @@ namespace {
 
 QString translated(const char* text) {
     return QCoreApplication::translate("glimmet-font", text);
-}
-
-// A whole number from least to most, or what is wrong with it.
-QString number(const char* option, const QString& value, int least, int most, int& stored) {
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,9}$"));
-    const int n = value.toInt();
-    if (digits.match(value).hasMatch() && n >= least && n <= most) return stored = n, QString();
-    return QCoreApplication::translate("glimmet-font",
-                                       "--%1: %2 is not a whole number from %3 to %4")
-        .arg(QLatin1String(option), Quoted(value))
-        .arg(least)
-        .arg(most);
-}
-
-// An 8-bit code for the characters past ASCII, in decimal or hex: not a control code, which GFX
-// passes over or takes for a line's end.
-QString firstCode(Options& options, const QString& value) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:0[xX]([0-9A-Fa-f]{1,8})|(\\d{1,9}))$"));
-    const QRegularExpressionMatch match = pattern.match(value);
-    const int code =
-        match.hasCaptured(1) ? match.captured(1).toInt(nullptr, 16) : match.captured(2).toInt();
-    if (match.hasMatch() && code >= 0x20 && code <= 0xFF)
-        return options.firstCode = code, QString();
-    return QCoreApplication::translate("glimmet-font",
-                                       "--first-code: %1 is not a code from 0x20 to 0xFF (32 to "
-                                       "255)")
-        .arg(Quoted(value));
-}
-
-// N or WxH, each from the least side to the largest.
-QString size(Options& options, const QString& value) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2})(?:[xX](\\d{1,2}))?$"));
-    const QRegularExpressionMatch match = pattern.match(value);
-    const int w = match.captured(1).toInt();
-    const int h = match.hasCaptured(2) ? match.captured(2).toInt() : w;
-    const auto fits = [](int side) { return side >= Glyph::MinSide && side <= Glyph::MaxSide; };
-    if (match.hasMatch() && fits(w) && fits(h)) return options.size = QSize(w, h), QString();
-    return QCoreApplication::translate("glimmet-font",
-                                       "--size: %1 is not N or WxH with each from %2 to %3")
-        .arg(Quoted(value))
-        .arg(Glyph::MinSide)
-        .arg(Glyph::MaxSide);
-}
-
-// DY or DX,DY, whole pixels.
-QString shift(Options& options, const QString& value) {
-    static const QRegularExpression pattern(QStringLiteral("^(?:(-?\\d{1,2}),)?(-?\\d{1,2})$"));
-    const QRegularExpressionMatch match = pattern.match(value);
-    if (!match.hasMatch())
-        return QCoreApplication::translate("glimmet-font",
-                                           "--shift: %1 is not DY or DX,DY in whole pixels")
-            .arg(Quoted(value));
-    options.shift = QPoint(match.captured(1).toInt(), match.captured(2).toInt());
-    return {};
-}
-
-// A GIF shows a frame for hundredths of a second; browsers show one of less than two at a tenth.
-QString frameTime(Options& options, const QString& value) {
-    int ms = 0;
-    if (number("frame-ms", value, 20, 1000, ms).isEmpty() && ms % 10 == 0)
-        return options.sign.frameMs = ms, QString();
-    return QCoreApplication::translate("glimmet-font",
-                                       "--frame-ms: %1 is not a multiple of 10 from 20 to 1000")
-        .arg(Quoted(value));
-}
-
-QString directive(Options& options, const QString& value) {
-    static const QRegularExpression word(QStringLiteral("^[.A-Za-z_][.A-Za-z0-9_]*$"));
-    if (!word.match(value).hasMatch())
-        return QCoreApplication::translate("glimmet-font", "--db: %1 is not a directive")
-            .arg(Quoted(value));
-    options.directive = value;
-    return {};
-}
-
-QString scan(Options& options, const QString& value) {
-    static const QStringList orders{"rows", "columns", "pages"};
-    QString chosen;
-    const QString problem = Choose("scan", value, orders, chosen);
-    options.layout.scan = Scan(orders.indexOf(chosen));
-    return problem;
 }
 
 // The rows of a table as the help lists them: each name with its summary, and any other name.
@@ -149,7 +68,9 @@ const std::vector<OptionRule>& OptionRules() {
         {"threshold", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::FromFile,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "an opaque pixel darker than N (0 to 255, default 128)\nis lit"),
-         [](Options& o, const QString& v) { return number("threshold", v, 0, 255, o.threshold); }},
+         [](Options& o, const QString& v) {
+             return NumberValue("threshold", v, 0, 255, o.threshold);
+         }},
         {"dither", 0, nullptr, Section::FromFile,
          QT_TRANSLATE_NOOP("glimmet-font", "Floyd-Steinberg dithering, for photographs"),
          SWITCH(dither)},
@@ -180,7 +101,7 @@ const std::vector<OptionRule>& OptionRules() {
          VALUE(name)},
         {"db", 0, QT_TRANSLATE_NOOP("glimmet-font", "WORD"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font", "the assembly data directive (default: the target's)"),
-         directive},
+         DirectiveValue},
         {"index", 0, QT_TRANSLATE_NOOP("glimmet-font", "SET"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the code each glyph is found by: gb2312 (ASCII as\n"
@@ -200,7 +121,7 @@ const std::vector<OptionRule>& OptionRules() {
                            "gfx: the code of the first character past ASCII,\n"
                            "from 0x20 to 0xFF (default 0x80); codes the text's\n"
                            "own ASCII holds are passed over"),
-         firstCode},
+         FirstCodeValue},
         {"slots", 0, QT_TRANSLATE_NOOP("glimmet-font", "NAME"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "a classic slot file, every slot in it, blank ones\n"
@@ -240,18 +161,20 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the preview's sign, N LEDs wide, from 1 to 1024\n(default 64)"),
          [](Options& o, const QString& v) {
-             return number("sign-width", v, 1, 1024, o.sign.width);
+             return NumberValue("sign-width", v, 1, 1024, o.sign.width);
          }},
         {"sign-lines", 0, QT_TRANSLATE_NOOP("glimmet-font", "N"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the preview's sign, N lines of glyphs high, from 1\nto 8 (default 1)"),
-         [](Options& o, const QString& v) { return number("sign-lines", v, 1, 8, o.sign.lines); }},
+         [](Options& o, const QString& v) {
+             return NumberValue("sign-lines", v, 1, 8, o.sign.lines);
+         }},
         {"frame-ms", 0, QT_TRANSLATE_NOOP("glimmet-font", "MS"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "each frame of the preview shown MS milliseconds, 20\n"
                            "to 1000 in steps of 10, as GIF times frames\n"
                            "(default 50: twenty columns a second)"),
-         frameTime},
+         FrameTimeValue},
         {"led-colour", 0, QT_TRANSLATE_NOOP("glimmet-font", "COLOUR"), Section::Output,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the preview's LEDs: red (default), green, amber,\n"
@@ -262,7 +185,7 @@ const std::vector<OptionRule>& OptionRules() {
                            "N for N x N pixels or WxH, each from 4 to 64 (default\n"
                            "16); the font's em is H pixels, and 8x16 is the left\n"
                            "half of 16x16"),
-         size},
+         SizeValue},
         {"font", 0, QT_TRANSLATE_NOOP("glimmet-font", "FONT"), Section::Glyphs,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "an installed family or a font file (TTF, OTF, TTC,\n"
@@ -275,7 +198,7 @@ const std::vector<OptionRule>& OptionRules() {
          QT_TRANSLATE_NOOP("glimmet-font",
                            "move the print DY pixels down (up when negative) and\n"
                            "DX right, for a font that sits high or low in its em"),
-         shift},
+         ShiftValue},
         {"board", 0, QT_TRANSLATE_NOOP("glimmet-font", "BOARD"), Section::Layout,
          QT_TRANSLATE_NOOP("glimmet-font",
                            "the layout and size a board needs; --scan, --size,\n"
@@ -288,7 +211,7 @@ const std::vector<OptionRule>& OptionRules() {
                            "each column as H/8 bytes from the top; pages: bands\n"
                            "of eight rows, one byte a column, the top pixel in\n"
                            "bit 0; bits past a glyph's edge are unlit"),
-         scan},
+         ScanValue},
         {"lsb-first", 0, nullptr, Section::Layout,
          QT_TRANSLATE_NOOP(
              "glimmet-font",
