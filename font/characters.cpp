@@ -45,7 +45,15 @@ QString Characters::text() const {
     return text;
 }
 
+// Room for every character at once: a text of tens of thousands would otherwise copy the lists
+// again and again.
 void Characters::addText(const QString& text) {
+    const size_t most = size_t(text.size());
+    sequence.reserve(sequence.size() + most);
+    distinct.reserve(distinct.size() + most);
+    gb2312.reserve(gb2312.size() + most);
+    named.reserve(named.size() + most);
+    index_.reserve(index_.size() + qsizetype(most));
     ForEachCharacter(text, [&](const QString& character) { add(character); });
 }
 
