@@ -17,3 +17,11 @@ inline qsizetype FirstCharacterEnd(const QString& text) {
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     return std::max<qsizetype>(0, graphemes.toNextBoundary());
 }
+
+// The text's one code point; 0 for any other text.
+inline char32_t SingleCodePoint(const QString& text) {
+    if (text.size() == 1 && !text[0].isSurrogate()) return text[0].unicode();
+    if (text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(text[0], text[1]);
+    return 0;
+}

@@ -1,5 +1,6 @@
 #include "capture/glyphprint.h"
 
+#include "capture/characters.h"
 #include "capture/fonts.h"
 #include "capture/outline.h"
 #include "capture/qtmatch.h"
@@ -139,7 +140,7 @@ GlyphPrinter::~GlyphPrinter() = default;
 
 const std::vector<Span>* GlyphPrinter::ink(const QString& text, int* advance) {
     if (!face_->usable) return nullptr;
-    const char32_t c = singleCodePoint(text);
+    const char32_t c = SingleCodePoint(text);
     if (c == 0 || !standsAlone(c) || !face_->ink(c)) return nullptr;
     if (advance) *advance = face_->advance;
     return &face_->spans;

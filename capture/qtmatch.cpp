@@ -133,14 +133,6 @@ bool autohinted(const QByteArray& file, int index, const QString& family, int pi
     return autohint;
 }
 
-// The text's one code point; 0 for any other text.
-char32_t singleCodePoint(const QString& text) {
-    if (text.size() == 1 && !text[0].isSurrogate()) return text[0].unicode();
-    if (text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate())
-        return QChar::surrogateToUcs4(text[0], text[1]);
-    return 0;
-}
-
 // A code point that HarfBuzz leaves as the face's one glyph, unmoved, when it stands alone: no
 // mark, control or format character, nothing default-ignorable, nothing of a script with its own
 // shaper (Hangul, Thai, Indic, Arabic...), nothing that runs right to left or is mirrored, and

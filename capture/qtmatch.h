@@ -22,7 +22,5 @@ bool selectUnicode(FT_Face face);
 bool setSize(FT_Face face, int pixels);
 // Qt asks fontconfig whether to autohint the face; a user's configuration may say so.
 bool autohinted(const QByteArray& file, int index, const QString& family, int pixels);
-// The text's one code point; 0 for any other text.
-char32_t singleCodePoint(const QString& text);
 // A code point that HarfBuzz leaves as the face's one glyph, unmoved, when it stands alone.
 bool standsAlone(char32_t c);

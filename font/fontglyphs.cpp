@@ -1,5 +1,7 @@
 #include "font/fontglyphs.h"
 
+#include "capture/characters.h"
+
 #include "font/parallel.h"
 #include "font/source.h"
 
@@ -34,7 +36,7 @@ Diagnostic MakeFont(const Source& source, Font& font) {
         const Glyph& glyph = source.glyphs[i];
         font.ascent = std::max(font.ascent, glyph.origin.y());
         font.descent = std::max(font.descent, glyph.height() - glyph.origin.y());
-        if (characters.named[i] || characters.distinct[i].toUcs4().size() != 1)
+        if (characters.named[i] || !SingleCodePoint(characters.distinct[i]))
             leftOut << characters.caption(i);
         else
             found.push_back(i);
@@ -45,10 +47,11 @@ Diagnostic MakeFont(const Source& source, Font& font) {
         [&](int, size_t k) {
             const QString& character = characters.distinct[found[k]];
             font.glyphs[k] =
-                fontGlyph(character.toUcs4().front(), character, source.glyphs[found[k]], found[k]);
+                fontGlyph(SingleCodePoint(character), character, source.glyphs[found[k]], found[k]);
         });
     const auto byCode = [](const FontGlyph& a, const FontGlyph& b) { return a.code < b.code; };
-    std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);
+    if (!std::is_sorted(font.glyphs.begin(), font.glyphs.end(), byCode))
+        std::stable_sort(font.glyphs.begin(), font.glyphs.end(), byCode);
     font.glyphs.erase(
         std::unique(font.glyphs.begin(), font.glyphs.end(),
                     [](const FontGlyph& a, const FontGlyph& b) { return a.code == b.code; }),

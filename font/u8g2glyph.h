@@ -5,7 +5,7 @@
 #include <QByteArray>
 
 #include <array>
-#include <vector>
+#include <cstdint>
 
 // A glyph as u8g2 stores it in its fonts: its ink's box, offsets and advance in bit fields as
 // wide as the font makes them, then its pixels, row by row from the top, as pairs of a run of
@@ -31,20 +31,11 @@ constexpr int U8g2RunChoices = 35;
 int U8g2ZeroBits(int choice);
 int U8g2OneBits(int choice);
 
-struct U8g2Run {
-    int zeros = 0, ones = 0;
-    bool operator==(const U8g2Run&) const = default;
-};
+// A glyph's record's length in bytes with each choice of the runs' widths.
+using U8g2Lengths = std::array<uint16_t, U8g2RunChoices>;
 
-// A glyph on its way into a font: its runs, and its record's length with each choice of widths.
-struct U8g2Encoding {
-    std::vector<U8g2Run> runs;
-    std::array<int, U8g2RunChoices> bytes;
-};
-
-U8g2Encoding U8g2Encode(const FontGlyph& glyph, const U8g2Fields& fields);
+U8g2Lengths U8g2Weigh(const FontGlyph& glyph, const U8g2Fields& fields);
 
 // The glyph's record: its code (in one byte below 256 and in two from there), the record's
 // length, then its bits, the first in bit 0.
-QByteArray U8g2Record(const FontGlyph& glyph, const U8g2Encoding& encoding,
-                      const U8g2Fields& fields, int choice);
+QByteArray U8g2Record(const FontGlyph& glyph, const U8g2Fields& fields, int choice, int length);

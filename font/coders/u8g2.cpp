@@ -108,6 +108,9 @@ QByteArray lookupTable(const std::vector<FontGlyph>& glyphs, const std::vector<Q
 // font has no such letter), then those above through the lookup table; each part ends in two
 // zeros.
 QByteArray fontBytes(const Font& font, const std::vector<QByteArray>& records, QByteArray bytes) {
+    qsizetype total = bytes.size() + 4 + 4 * qsizetype(records.size() / GlyphsPerBlock + 1);
+    for (const QByteArray& record : records) total += record.size();
+    bytes.reserve(total);
     size_t i = 0;
     for (; i < records.size() && font.glyphs[i].code <= 255; ++i) {
         const char32_t code = font.glyphs[i].code;
@@ -119,7 +122,7 @@ QByteArray fontBytes(const Font& font, const std::vector<QByteArray>& records, Q
     putWord(bytes, 21, int(bytes.size()) - HeaderBytes);
     bytes += lookupTable(font.glyphs, records, i);
     for (; i < records.size(); ++i) bytes += records[i];
-    return bytes + QByteArray(2, 0);
+    return bytes.append(2, 0);
 }
 
 // The glyphs are encoded on all cores, once to weigh every choice of the runs' widths and once
@@ -130,19 +133,18 @@ Diagnostic encode(const Font& font, QByteArray& bytes) {
     if (!fit.ok()) return fit;
     const size_t count = font.glyphs.size();
     const auto none = [] { return 0; };
-    std::vector<U8g2Encoding> encodings(count);
+    std::vector<U8g2Lengths> lengths(count);
     ParallelFor(count, 256, none,
-                [&](int, size_t i) { encodings[i] = U8g2Encode(font.glyphs[i], fields); });
+                [&](int, size_t i) { lengths[i] = U8g2Weigh(font.glyphs[i], fields); });
     std::array<long long, U8g2RunChoices> totals{};
-    for (const U8g2Encoding& encoding : encodings)
-        for (int choice = 0; choice < U8g2RunChoices; ++choice)
-            totals[choice] += encoding.bytes[choice];
+    for (const U8g2Lengths& glyph : lengths)
+        for (int choice = 0; choice < U8g2RunChoices; ++choice) totals[choice] += glyph[choice];
     const int choice = int(std::min_element(totals.begin(), totals.end()) - totals.begin());
     for (size_t i = 0; i < count; ++i)
-        if (encodings[i].bytes[choice] > MostRecordBytes) return tooLarge(font.glyphs[i]);
+        if (lengths[i][choice] > MostRecordBytes) return tooLarge(font.glyphs[i]);
     std::vector<QByteArray> records(count);
     ParallelFor(count, 256, none, [&](int, size_t i) {
-        records[i] = U8g2Record(font.glyphs[i], encodings[i], fields, choice);
+        records[i] = U8g2Record(font.glyphs[i], fields, choice, lengths[i][choice]);
     });
     bytes = fontBytes(font, records, header(font, fields, choice));
     return {};
@@ -164,17 +166,26 @@ const std::array<QByteArray, 256>& escapes() {
     return escapes;
 }
 
-// The font's last byte, a 0, is the string's own end.
-QByteArray literal(const QByteArray& bytes) {
-    constexpr qsizetype BytesALine = 32;
-    QByteArray text;
-    text.reserve(bytes.size() * 3);
+// The font's last byte, a 0, is the string's own end. The text goes out through a buffer of its
+// own, a line of at most four characters a byte at a time: a font of a megabyte is millions of
+// characters.
+void writeLiteral(const QByteArray& bytes, Output& output) {
+    constexpr qsizetype BytesALine = 32, Buffer = 1 << 16;
+    QByteArray text(Buffer + 4 * BytesALine + 8, Qt::Uninitialized);
+    char* const start = text.data();
+    char* out = start;
     const std::array<QByteArray, 256>& escape = escapes();
     for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
-        if (i % BytesALine == 0) text += i ? "\"\n  \"" : "  \"";
-        text += escape[uint8_t(bytes[i])];
+        if (i % BytesALine == 0) {
+            if (out - start >= Buffer) output.write(QByteArrayView(start, out)), out = start;
+            const QByteArrayView opening = i ? QByteArrayView("\"\n  \"") : QByteArrayView("  \"");
+            out = std::copy(opening.begin(), opening.end(), out);
+        }
+        const QByteArray& piece = escape[uint8_t(bytes[i])];
+        out = std::copy(piece.begin(), piece.end(), out);
     }
-    return text + "\";\n";
+    output.write(QByteArrayView(start, out));
+    output.write("\";\n");
 }
 
 QByteArray comment(const Source& source, const Font& font, const QString& name, qsizetype size) {
@@ -208,6 +219,6 @@ Diagnostic WriteU8g2(const Options& options, const Source& source, Output& outpu
     output.write(comment(source, font, QString::fromLatin1(name), bytes.size()));
     output.write("#ifndef U8G2_H\n#include \"u8g2.h\"\n#endif\nconst uint8_t " + name + '[' +
                  QByteArray::number(bytes.size()) + "] U8G2_FONT_SECTION(\"" + name + "\") =\n");
-    output.write(literal(bytes));
+    writeLiteral(bytes, output);
     return {};
 }
