@@ -27,7 +27,7 @@ area() {
 # bytes IHX ADDRESS COUNT: the bytes at the address of an Intel hex file.
 bytes() {
     objcopy -I ihex -O binary --gap-fill 0 "$1" image.bin
-    tail -c +$(($2 + 1)) image.bin | head -c "$3"
+    head -c $(($2 + $3)) image.bin | tail -c "$3"
 }
 
 # simavr [ELF]: the bytes the program printed, one a line.

@@ -88,7 +88,7 @@ for size in 16 8x8 24x16; do
         "$font" --size $size --format bin -o table.bin -- "$input" 2>/dev/null
         "$font" --size $size --target avr --name table -o table.h -- "$input" 2>/dev/null
         avr "C at $size"
-        avr-objdump -t readavr.elf | grep -q '\.text.* table$' || fail "avr $size: table is not in flash"
+        avr-objdump -t readavr.elf | grep '\.text.* table$' >/dev/null || fail "avr $size: table is not in flash"
         avr-size -A readavr.elf | awk '$1 == ".data" { print $2 }' >"data-$(stat -c %s table.bin).txt"
     done
 done

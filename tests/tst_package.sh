@@ -24,7 +24,8 @@ for program in glimmet glimmet-font; do
     [ -x "$root/usr/bin/$program" ] || fail "no $program in /usr/bin"
     [ -f "$root/usr/share/man/man1/$program.1.gz" ] || fail "no manual page of $program"
 done
-zcat "$root/usr/share/man/zh_CN/man1/glimmet-font.1.gz" | grep -q '^\.SH 名称$' ||
+# grep reads the whole page: one that stopped at the match would leave zcat writing to a closed pipe.
+zcat "$root/usr/share/man/zh_CN/man1/glimmet-font.1.gz" | grep '^\.SH 名称$' >/dev/null ||
     fail "no Chinese manual page of glimmet-font"
 entry=$root/usr/share/applications/glimmet.desktop
 [ -f "$entry" ] || fail "no desktop entry"
@@ -46,7 +47,7 @@ grep -q "<release version=\"$version\"" "${metainfo[0]}" ||
 
 doc=$root/usr/share/doc/glimmet
 grep -qx 'License: Expat' "$doc/copyright" || fail "the copyright file grants no MIT licence"
-zcat "$doc/changelog.gz" | head -n 1 | grep -qF "glimmet ($version)" ||
+zcat "$doc/changelog.gz" | sed -n 1p | grep -F "glimmet ($version)" >/dev/null ||
     fail "the change log does not begin with $version"
 
 depends=$(dpkg-deb -f "$deb" Depends)
