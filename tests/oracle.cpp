@@ -1,8 +1,10 @@
 #include "tests/oracle.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 
 #include <algorithm>
 
@@ -24,24 +26,37 @@ QByteArray run(const QString& program, const QStringList& arguments, const QStri
     return process.readAllStandardOutput();
 }
 
+// The render program of the library with this font and name, named by their fingerprint, so a
+// long text drawn piece by piece is one build, not one a piece.
+QString programFor(Library library, const QString& font, const QString& name,
+                   const QString& folder) {
+    QFile file(font);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.open(QIODevice::ReadOnly)) hash.addData(&file);
+    hash.addData(QStringLiteral("%1 %2").arg(int(library)).arg(name).toUtf8());
+    return QDir(folder).absoluteFilePath(QStringLiteral("render-") +
+                                         QString::fromLatin1(hash.result().toHex().left(16)));
+}
+
 // The command that builds the library's render program with the font.
-std::pair<QString, QStringList> build(Library library, const QString& font, const QString& name) {
+std::pair<QString, QStringList> build(Library library, const QString& font, const QString& name,
+                                      const QString& render) {
     const QString oracles = QStringLiteral(GLIMMET_ORACLES_DIR);
     switch (library) {
         case Library::U8g2:
             return {QStringLiteral(ORACLE_CC),
-                    {"-DFONT=" + name, "-I" + oracles + "/u8g2/csrc", "-o", "render",
+                    {"-DFONT=" + name, "-I" + oracles + "/u8g2/csrc", "-o", render,
                      oracles + "/u8g2/render.c", font, QStringLiteral(ORACLE_U8G2)}};
         case Library::Lvgl:
             return {QStringLiteral(ORACLE_CC),
                     {"-DFONT=" + name, "-DLV_CONF_INCLUDE_SIMPLE", "-DLV_LVGL_H_INCLUDE_SIMPLE",
-                     "-I" + oracles + "/lvgl", "-I" + oracles + "/lvgl/src", "-o", "render",
+                     "-I" + oracles + "/lvgl", "-I" + oracles + "/lvgl/src", "-o", render,
                      oracles + "/lvgl/render.c", font, QStringLiteral(ORACLE_LVGL)}};
         case Library::Gfx:
             return {QStringLiteral(ORACLE_CXX),
                     {"-DARDUINO=100", "-DFONT=" + name, "-DFONT_FILE=\"" + font + "\"",
                      "-I" + oracles + "/adafruit-gfx", "-I" + oracles + "/adafruit-gfx/shim", "-o",
-                     "render", oracles + "/adafruit-gfx/render.cpp", QStringLiteral(ORACLE_GFX)}};
+                     render, oracles + "/adafruit-gfx/render.cpp", QStringLiteral(ORACLE_GFX)}};
     }
     return {};
 }
@@ -65,15 +80,20 @@ std::pair<QString, QStringList> render(Library library, const QString& program, 
 Drawing Draw(Library library, const QString& font, const QString& name, const QString& text,
              const QString& folder, int width, int height, int baseline) {
     Drawing drawing;
-    const auto [compiler, arguments] = build(library, QDir(folder).absoluteFilePath(font), name);
-    run(compiler, arguments, folder, drawing.error);
-    if (!drawing.error.isEmpty()) return drawing;
+    static QSet<QString> built;
+    const QString path = QDir(folder).absoluteFilePath(font);
+    const QString program = programFor(library, path, name, folder);
+    if (!built.contains(program)) {
+        const auto [compiler, arguments] = build(library, path, name, program);
+        run(compiler, arguments, folder, drawing.error);
+        if (!drawing.error.isEmpty()) return drawing;
+        built.insert(program);
+    }
     QStringList canvas;
     if (library != Library::Lvgl)
         canvas << QString::number(width) << QString::number(height) << QString::number(baseline);
-    const auto [program, words] =
-        render(library, QDir(folder).absoluteFilePath("render"), text, canvas);
-    const QByteArray picture = run(program, words, folder, drawing.error);
+    const auto [command, words] = render(library, program, text, canvas);
+    const QByteArray picture = run(command, words, folder, drawing.error);
     drawing.rows = QString::fromUtf8(picture).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return drawing;
 }
