@@ -86,7 +86,7 @@ elapsed() {
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 echo "machine:      $(nproc) cores, $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
-echo "peers:        $(otf2bdf -v 2>&1 | head -1 | tr -s ' ')$([ "$lv_on" = 1 ] && echo ", node $(node --version), lv_font_conv $(node "$lv" --version)")"
+echo "peers:        otf2bdf $(dpkg-query -W -f='${Version}' otf2bdf)$([ "$lv_on" = 1 ] && echo ", node $(node --version), lv_font_conv $(node "$lv" --version)")"
 echo "glimmet-font: $glimmet_font"
 echo "rounds:       $runs (first dropped)"
 echo
