@@ -113,7 +113,7 @@ QString failsAsItSays() {
     arguments.replace("IN", in.fileName()).replace("MISSING", dir.filePath("none.txt"));
     arguments.replace("DIR", dir.path());
     QStringList words = arguments.split(' ', Qt::SkipEmptyParts);
-    if (!words.contains("-o")) words << "-o" << out.fileName();
+    if (!words.contains("-o")) words = QStringList{"-o", out.fileName()} + words;  // before any --
     const Run run = glimmetFont(words);
     if (run.status != status)
         return QStringLiteral("exit status %1, not %2: ").arg(run.status).arg(status) + run.err;
