@@ -28,29 +28,21 @@ const Encoding* find(const QString& name) {
     return nullptr;
 }
 
-// All of the bytes through iconv from one encoding into another; false, with the offset of the
-// first byte that does not convert (or of an incomplete sequence at the end) in bad, where they
-// do not all.
-bool iconvert(QByteArrayView bytes, const char* to, const char* from, QByteArray& out,
-              qsizetype& bad) {
-    const iconv_t cd = iconv_open(to, from);
-    if (cd == iconv_t(-1)) return bad = 0, false;
-    // No character of these encodings takes more than four times its bytes in another.
-    out.resize(4 * bytes.size());
-    char* in = const_cast<char*>(bytes.data());
-    char* end = out.data();
-    size_t inLeft = size_t(bytes.size()), outLeft = size_t(out.size());
-    const bool whole = iconv(cd, &in, &inLeft, &end, &outLeft) != size_t(-1) && inLeft == 0;
-    iconv_close(cd);
-    out.truncate(end - out.constData());
-    return whole || (bad = in - bytes.data(), false);
-}
-
-// The bytes into UTF-16 as QString holds it.
+// All of the bytes through iconv into UTF-16 as QString holds it; the offset of the first byte
+// that does not decode, or of an incomplete sequence at the end, in bad.
 std::optional<QString> convert(QByteArrayView bytes, const char* from, qsizetype& bad) {
-    QByteArray units;
-    if (!iconvert(bytes, "UTF-16LE", from, units, bad)) return std::nullopt;
-    return QString(reinterpret_cast<const QChar*>(units.constData()), units.size() / 2);
+    const iconv_t cd = iconv_open("UTF-16LE", from);
+    if (cd == iconv_t(-1)) return bad = 0, std::nullopt;
+    // No character takes fewer than one byte of the input, nor more than two UTF-16 units.
+    QString text(2 * bytes.size(), Qt::Uninitialized);
+    char* in = const_cast<char*>(bytes.data());
+    char* out = reinterpret_cast<char*>(text.data());
+    size_t inLeft = size_t(bytes.size()), outLeft = size_t(text.size()) * sizeof(QChar);
+    const bool whole = iconv(cd, &in, &inLeft, &out, &outLeft) != size_t(-1) && inLeft == 0;
+    iconv_close(cd);
+    if (!whole) return bad = in - bytes.data(), std::nullopt;
+    text.truncate(reinterpret_cast<QChar*>(out) - text.constData());
+    return text;
 }
 
 }  // namespace
@@ -83,15 +75,6 @@ QString EncodingOfMark(QByteArrayView bytes) {
     if (bytes.startsWith("\xFF\xFE")) return QStringLiteral("utf-16le");
     if (bytes.startsWith("\xFE\xFF")) return QStringLiteral("utf-16be");
     return QStringLiteral("utf-8");
-}
-
-std::optional<QByteArray> Encode(const QString& text, const char* encoding) {
-    const QByteArrayView units(reinterpret_cast<const char*>(text.utf16()),
-                               text.size() * qsizetype(sizeof(QChar)));
-    QByteArray bytes;
-    qsizetype bad;
-    if (!iconvert(units, encoding, "UTF-16LE", bytes, bad)) return std::nullopt;
-    return bytes;
 }
 
 QStringList LikelyEncodings(QByteArrayView bytes) {

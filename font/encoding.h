@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -17,10 +16,6 @@ QString EncodingLabel(const QString& name);
 // The text of the bytes in the encoding, decoded by glibc's iconv (UTF-8 by our own check). Empty,
 // with the offset of the first byte that is not valid in it in bad, when they are not all valid.
 std::optional<QString> Decode(QByteArrayView bytes, const QString& name, qsizetype& bad);
-
-// The text in an encoding as glibc's iconv names it ("GB2312"); nothing where a character has no
-// code in it.
-std::optional<QByteArray> Encode(const QString& text, const char* encoding);
 
 // The encoding a UTF-16 byte order mark at the start tells; utf-8 without one.
 QString EncodingOfMark(QByteArrayView bytes);
